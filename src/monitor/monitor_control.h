@@ -1,0 +1,60 @@
+// DDC/CI access: the controlled monitor, the monitor sliders, delayed sends and reads with retries.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "monitor/settings_records.h"
+
+struct PhysicalMonitorInfo {
+    HMONITOR monitorHandle = nullptr;
+    // Kept at the platform's handle width: a 64-bit process must not cut the handle to 32 bits.
+    HANDLE physicalMonitorHandle = nullptr; // first physical monitor of the primary display; 0 when none
+};
+
+struct MonitorControlState {
+    uint8_t windowsVersion = 0;
+    int32_t ddcCapableSystem = 0;
+    uint8_t ddcEnabled = 0;
+    uint8_t gammaEnabled = 0;
+    uint8_t lastBrightnessRequest = 0; // interface thread only
+    uint8_t lastContrastRequest = 0;   // interface thread only
+    // Shared with the worker threads: each is written and read whole, no lock.
+    std::atomic<uint8_t> pendingBrightness{0};
+    std::atomic<uint8_t> pendingContrast{0};
+    std::atomic<HANDLE> pendingMonitorHandle{nullptr};
+};
+
+extern PhysicalMonitorInfo physicalMonitor;
+extern MonitorControlState monitorState;
+
+// The slider windows that monitor control drives; the main window registers them once created.
+struct MonitorSliders {
+    HWND brightness = nullptr;
+    HWND contrast = nullptr;
+    HWND video = nullptr;
+};
+extern MonitorSliders monitorSliders;
+
+// Slider positions: set (optionally notifying the parent as if the user had moved the slider) and read.
+void SetSliderPosition(HWND slider, int position, UINT notifyMessage);
+int GetSliderPosition(HWND slider);
+
+double WindowsVersionNumber();
+void InitMonitorControl();
+int InitPhysicalMonitor();
+void EnableMonitorSliders(bool enable);
+
+int SetMonitorBrightness(HANDLE physical, uint8_t value);
+int SetMonitorContrast(HANDLE physical, uint8_t value);
+BOOL FactoryResetMonitor(HANDLE physical);
+
+int ReadVcpValue(HANDLE physical, uint8_t code);
+DWORD ReadBrightnessMaximum();
+void ReadMonitorIntoSliders(const ProfileRecord* record);
+void PauseWithMessages(int milliseconds);
+
+void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128]);
+void StartupDelay(int seconds);

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Reads `objdump -p` output and fails when the program imports anything but Windows system DLLs.
+set -euo pipefail
+allowed='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|SHELL32|SHLWAPI|ADVAPI32|OLE32|OLEAUT32|WININET|MSIMG32|msvcrt|api-ms-win-[a-z0-9-]+)\.dll$'
+bad=0
+while read -r dll; do
+    if ! [[ "$dll" =~ $allowed ]]; then
+        echo "unexpected import: $dll" >&2
+        bad=1
+    fi
+done < <(grep 'DLL Name:' | awk '{print $3}')
+exit $bad
