@@ -18,9 +18,13 @@ inline uint8_t MonitorValueFromPosition(int position) {
     return static_cast<uint8_t>(value > 255 ? 255 : value);
 }
 
-inline int PositionFromMonitorValue(int value) { return value > 100 ? value - 100 : 100 - value; }
+inline int PositionFromMonitorValue(int value) {
+    return value > 100 ? value - 100 : 100 - value;
+}
 
-inline int VideoLevelFromPosition(int position) { return 50 - position; }
+inline int VideoLevelFromPosition(int position) {
+    return 50 - position;
+}
 
 // Position 100 sends 1, never 0: some monitors treat 0 as "off".
 inline uint8_t ClampMonitorValue(uint8_t value) {

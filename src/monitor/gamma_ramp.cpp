@@ -31,7 +31,8 @@ GammaParameters ComputeGammaParameters(int32_t level) {
     if (level > 0)
         a = level / 2;
     else
-        a = static_cast<int32_t>(std::floor(static_cast<double>(level) * static_cast<double>(kNegativeLevelFactor)));
+        a = static_cast<int32_t>(
+            std::floor(static_cast<double>(level) * static_cast<double>(kNegativeLevelFactor)));
 
     int b = static_cast<int>(std::abs(RoundHalfEven(static_cast<double>(-a) / kExtraStepDivisor)));
     if (b > kExtraStepLimit)
@@ -53,7 +54,8 @@ GammaRamp BuildGammaRamp(const GammaParameters& parameters) {
             v = 0;
         if (v > 255)
             v = 255;
-        const double curved = normalising * std::pow(static_cast<double>(v) / normalising, parameters.exponent);
+        const double curved =
+            normalising * std::pow(static_cast<double>(v) / normalising, parameters.exponent);
         const auto w = static_cast<uint16_t>(RoundHalfEven(curved));
         const auto entry = static_cast<uint16_t>(kEntryFactor * w);
         ramp[i] = entry;

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 struct GammaParameters {
-    int32_t offset = 0;  // a: added to every input level; negative darkens
-    int32_t span = 255;  // 255 + b, b the extra step 0..7
-    float exponent = 1;  // e: power applied to the normalised level
+    int32_t offset = 0; // a: added to every input level; negative darkens
+    int32_t span = 255; // 255 + b, b the extra step 0..7
+    float exponent = 1; // e: power applied to the normalised level
 };
 
 // Red, green and blue, 256 entries each, in the platform's gamma-ramp layout.

@@ -5,15 +5,13 @@
 
 namespace {
 
-template <typename Record>
-std::array<uint8_t, sizeof(Record)> ToBytes(const Record& record) {
+template <typename Record> std::array<uint8_t, sizeof(Record)> ToBytes(const Record& record) {
     std::array<uint8_t, sizeof(Record)> bytes;
     std::memcpy(bytes.data(), &record, sizeof(Record));
     return bytes;
 }
 
-template <typename Record>
-Record FromBytes(std::span<const uint8_t> bytes) {
+template <typename Record> Record FromBytes(std::span<const uint8_t> bytes) {
     Record record;
     std::memset(&record, 0, sizeof(Record));
     std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(Record)));
@@ -39,17 +37,27 @@ void WriteText(uint8_t* field, std::size_t fieldUnits, std::u16string_view text)
     std::memcpy(field, text.data(), count * sizeof(char16_t));
 }
 
-uint8_t* FieldBytes(void* record, std::size_t offset) { return static_cast<uint8_t*>(record) + offset; }
+uint8_t* FieldBytes(void* record, std::size_t offset) {
+    return static_cast<uint8_t*>(record) + offset;
+}
 const uint8_t* FieldBytes(const void* record, std::size_t offset) {
     return static_cast<const uint8_t*>(record) + offset;
 }
 
 } // namespace
 
-SettingsBlockBytes SettingsBlockToBytes(const SettingsBlock& block) { return ToBytes(block); }
-SettingsBlock SettingsBlockFromBytes(std::span<const uint8_t> bytes) { return FromBytes<SettingsBlock>(bytes); }
-ProfileRecordBytes ProfileRecordToBytes(const ProfileRecord& record) { return ToBytes(record); }
-ProfileRecord ProfileRecordFromBytes(std::span<const uint8_t> bytes) { return FromBytes<ProfileRecord>(bytes); }
+SettingsBlockBytes SettingsBlockToBytes(const SettingsBlock& block) {
+    return ToBytes(block);
+}
+SettingsBlock SettingsBlockFromBytes(std::span<const uint8_t> bytes) {
+    return FromBytes<SettingsBlock>(bytes);
+}
+ProfileRecordBytes ProfileRecordToBytes(const ProfileRecord& record) {
+    return ToBytes(record);
+}
+ProfileRecord ProfileRecordFromBytes(std::span<const uint8_t> bytes) {
+    return FromBytes<ProfileRecord>(bytes);
+}
 
 std::u16string GetLanguageFileName(const SettingsBlock& block) {
     return ReadText(FieldBytes(&block, offsetof(SettingsBlock, languageFileName)), kLanguageFileNameMax + 1);

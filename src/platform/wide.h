@@ -12,5 +12,9 @@ inline std::wstring_view AsWide(std::u16string_view text) {
 inline std::u16string_view AsU16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
-inline std::wstring ToWide(std::u16string_view text) { return std::wstring(AsWide(text)); }
-inline std::u16string ToU16(std::wstring_view text) { return std::u16string(AsU16(text)); }
+inline std::wstring ToWide(std::u16string_view text) {
+    return std::wstring(AsWide(text));
+}
+inline std::u16string ToU16(std::wstring_view text) {
+    return std::u16string(AsU16(text));
+}

@@ -8,7 +8,8 @@
 namespace {
 
 int32_t ReadInt32(const uint8_t* bytes) {
-    return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24);
+    return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                static_cast<uint32_t>(bytes[3]) << 24);
 }
 
 TEST(SettingsBlock, FieldsLandAtTheirFileOffsetsLittleEndian) {

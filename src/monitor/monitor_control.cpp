@@ -1,0 +1,227 @@
+#include "monitor/monitor_control.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "monitor/channels.h"
+#include "monitor/profiles.h"
+#include "platform/dxva2.h"
+
+PhysicalMonitorInfo physicalMonitor;
+MonitorControlState monitorState;
+MonitorSliders monitorSliders;
+
+namespace {
+
+constexpr DWORD kPauseBeforeWorkerMs = 60;
+constexpr DWORD kWorkerDelayMs = 480;
+constexpr int kReadAttempts = 3;
+constexpr DWORD kPauseAfterFailedReadMs = 60;
+constexpr int kPausePasses = 11;
+constexpr int kPauseBeforeReadMs = 10;
+constexpr DWORD kSystemJustStartedMs = 30000;
+
+enum class Channel { Brightness, Contrast };
+
+struct WorkerStart {
+    Channel channel;
+    HMODULE library; // the worker's own reference: the program may unload dxva2 while it sleeps
+};
+
+DWORD WINAPI MonitorWorker(void* parameter) {
+    auto* start = static_cast<WorkerStart*>(parameter);
+    Sleep(kWorkerDelayMs);
+    HANDLE physical = monitorState.pendingMonitorHandle.load();
+    if (start->channel == Channel::Brightness)
+        SetVCPFeature(physical, kVcpLuminance, monitorState.pendingBrightness.load());
+    else
+        SetVCPFeature(physical, kVcpContrast, monitorState.pendingContrast.load());
+    HMODULE library = start->library;
+    delete start;
+    if (library)
+        FreeLibraryAndExitThread(library, 0);
+    return 0;
+}
+
+int StartMonitorWorker(Channel channel) {
+    auto* start = new WorkerStart{channel, AddDxva2Reference()};
+    HANDLE thread = CreateThread(nullptr, 0, MonitorWorker, start, 0, nullptr);
+    if (!thread) {
+        if (start->library)
+            FreeLibrary(start->library);
+        delete start;
+        return 0;
+    }
+    CloseHandle(thread); // detached: nothing waits for the worker
+    return 1;
+}
+
+int RequestMonitorValue(Channel channel, HANDLE physical, uint8_t value) {
+    uint8_t& last = channel == Channel::Brightness ? monitorState.lastBrightnessRequest
+                                                   : monitorState.lastContrastRequest;
+    const std::optional<uint8_t> send = AcceptMonitorRequest(last, value);
+    if (!send)
+        return 0;
+    monitorState.pendingMonitorHandle.store(physical);
+    if (channel == Channel::Brightness)
+        monitorState.pendingBrightness.store(*send);
+    else
+        monitorState.pendingContrast.store(*send);
+    // Limits how fast workers are started while the user steps the slider.
+    Sleep(kPauseBeforeWorkerMs);
+    return StartMonitorWorker(channel);
+}
+
+void ReadChannelIntoSlider(uint8_t code, HWND slider, const ProfileRecord* record, int32_t storedPosition) {
+    const int value = ReadVcpValue(physicalMonitor.physicalMonitorHandle, code);
+    if (value != -1) {
+        SetSliderPosition(slider, PositionFromMonitorValue(value), 0);
+    } else if (settings.noBlockingMode != 0) {
+        if (record)
+            SetSliderPosition(slider, storedPosition, WM_VSCROLL);
+    } else {
+        EnableWindow(slider, FALSE);
+    }
+}
+
+HWND OpenDialog() {
+    return appState.optionsDialog ? appState.optionsDialog : appState.aboutDialog;
+}
+
+} // namespace
+
+void SetSliderPosition(HWND slider, int position, UINT notifyMessage) {
+    SendMessageW(slider, TBM_SETPOS, TRUE, position);
+    if (notifyMessage)
+        SendMessageW(GetParent(slider), notifyMessage, 0, reinterpret_cast<LPARAM>(slider));
+}
+
+int GetSliderPosition(HWND slider) {
+    return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+}
+
+double WindowsVersionNumber() {
+    const DWORD version = GetVersion();
+    const int major = LOBYTE(LOWORD(version));
+    const int minor = HIBYTE(LOWORD(version));
+    return std::round((major + minor / 100.0) * 10000.0) / 10000.0;
+}
+
+void InitMonitorControl() {
+    monitorState.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
+    if (monitorState.windowsVersion >= 6) {
+        monitorState.ddcCapableSystem = 1;
+        const int count = InitPhysicalMonitor();
+        EnableMonitorSliders(count != 0);
+    } else {
+        EnableMonitorSliders(false);
+    }
+    InitProfiles();
+}
+
+int InitPhysicalMonitor() {
+    HMONITOR monitor = MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+    if (!monitor)
+        return 0;
+    DWORD count = 0;
+    GetNumberOfPhysicalMonitorsFromHMONITOR(monitor, &count);
+    // A library that reports absurd counts must not make us allocate without bound.
+    constexpr DWORD kMaxPhysicalMonitors = 16;
+    const DWORD entries = count > kMaxPhysicalMonitors ? kMaxPhysicalMonitors : count;
+    PhysicalMonitorEntry found[kMaxPhysicalMonitors] = {};
+    HANDLE first = nullptr;
+    if (entries > 0 && GetPhysicalMonitorsFromHMONITOR(monitor, entries, found))
+        first = found[0].hPhysicalMonitor;
+    physicalMonitor.monitorHandle = monitor;
+    physicalMonitor.physicalMonitorHandle = first;
+    return static_cast<int>(count);
+}
+
+void EnableMonitorSliders(bool enable) {
+    monitorState.ddcEnabled = enable ? 1 : 0;
+    EnableWindow(monitorSliders.brightness, enable);
+    EnableWindow(monitorSliders.contrast, enable);
+}
+
+int SetMonitorBrightness(HANDLE physical, uint8_t value) {
+    return RequestMonitorValue(Channel::Brightness, physical, value);
+}
+
+int SetMonitorContrast(HANDLE physical, uint8_t value) {
+    return RequestMonitorValue(Channel::Contrast, physical, value);
+}
+
+BOOL FactoryResetMonitor(HANDLE physical) {
+    return SetVCPFeature(physical, kVcpRestoreFactoryDefaults, 1);
+}
+
+int ReadVcpValue(HANDLE physical, uint8_t code) {
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        DWORD codeType = 0, current = 0, maximum = 0;
+        if (GetVCPFeatureAndVCPFeatureReply(physical, code, &codeType, &current, &maximum))
+            return static_cast<int>(current);
+        Sleep(kPauseAfterFailedReadMs);
+    }
+    return -1;
+}
+
+DWORD ReadBrightnessMaximum() {
+    DWORD codeType = 0, current = 0, maximum = 0;
+    GetVCPFeatureAndVCPFeatureReply(physicalMonitor.physicalMonitorHandle, kVcpLuminance, &codeType, &current,
+                                    &maximum);
+    return maximum;
+}
+
+void ReadMonitorIntoSliders(const ProfileRecord* record) {
+    if (monitorState.ddcCapableSystem == 0) {
+        EnableMonitorSliders(false);
+        return;
+    }
+    PauseWithMessages(kPauseBeforeReadMs);
+    ReadChannelIntoSlider(kVcpLuminance, monitorSliders.brightness, record,
+                          record ? record->brightnessPosition : 0);
+    PauseWithMessages(kPauseBeforeReadMs);
+    ReadChannelIntoSlider(kVcpContrast, monitorSliders.contrast, record,
+                          record ? record->contrastPosition : 0);
+}
+
+void PauseWithMessages(int milliseconds) {
+    const DWORD sleep = milliseconds == 0 ? 1 : static_cast<DWORD>(milliseconds);
+    for (int pass = 0; pass < kPausePasses; ++pass) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(sleep);
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            // The quit belongs to the message loop; hand it back instead of swallowing it.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        HWND dialog = OpenDialog();
+        if (dialog && IsDialogMessageW(dialog, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128]) {
+    DISPLAY_DEVICEW adapter{};
+    adapter.cb = sizeof(adapter);
+    if (!EnumDisplayDevicesW(nullptr, 0, &adapter, 0))
+        return;
+    lstrcpynW(adapterName, adapter.DeviceString, 128);
+    DISPLAY_DEVICEW monitor{};
+    monitor.cb = sizeof(monitor);
+    if (EnumDisplayDevicesW(adapter.DeviceName, 0, &monitor, 0))
+        lstrcpynW(monitorName, monitor.DeviceString, 128);
+}
+
+void StartupDelay(int seconds) {
+    if (GetTickCount() < kSystemJustStartedMs)
+        Sleep(static_cast<DWORD>(seconds) * 1000);
+}

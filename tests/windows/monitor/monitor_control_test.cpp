@@ -1,0 +1,335 @@
+#include "monitor/monitor_control.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "monitor/channels.h"
+#include "platform/dxva2.h"
+#include "simulated_monitor.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A stand-in for the main window: three trackbars whose notifications reach monitor control the same way.
+class SliderHost {
+  public:
+    SliderHost() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"GlimraMonitorTestHost";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        monitorSliders.brightness = MakeSlider(0);
+        monitorSliders.contrast = MakeSlider(1);
+        monitorSliders.video = MakeSlider(2);
+        notifications.clear();
+    }
+    ~SliderHost() {
+        DestroyWindow(window_);
+        monitorSliders = {};
+    }
+
+    static inline std::vector<HWND> notifications;
+
+  private:
+    HWND MakeSlider(int index) {
+        HWND slider =
+            CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_VERT, 10 + 40 * index, 10,
+                            30, 200, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+        SendMessageW(slider, TBM_SETPOS, TRUE, 50);
+        return slider;
+    }
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_VSCROLL) {
+            HWND slider = reinterpret_cast<HWND>(lParam);
+            notifications.push_back(slider);
+            const int position = GetSliderPosition(slider);
+            if (slider == monitorSliders.brightness)
+                SetMonitorBrightness(physicalMonitor.physicalMonitorHandle,
+                                     MonitorValueFromPosition(position));
+            else if (slider == monitorSliders.contrast)
+                SetMonitorContrast(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND window_ = nullptr;
+};
+
+void ResetMonitorControl() {
+    monitorState.lastBrightnessRequest = 0;
+    monitorState.lastContrastRequest = 0;
+    monitorState.ddcCapableSystem = 1;
+    settings.noBlockingMode = 0;
+    physicalMonitor = {};
+}
+
+// Waits until no worker holds the library any more, so loading tests start from an unloaded library.
+void WaitForWorkersToEnd() {
+    std::this_thread::sleep_for(700ms);
+}
+
+std::wstring LoadedLibraryPath(HMODULE module) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(module, path, MAX_PATH);
+    return path;
+}
+
+std::wstring SystemFolderFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder) + L"\\" + name;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
+} // namespace
+
+TEST(MonitorControl, FindsTheSimulatedMonitorAndEnablesBothSliders) {
+    SimulatedMonitor monitor;
+    SliderHost host;
+    ResetMonitorControl();
+    const int count = InitPhysicalMonitor();
+    EnableMonitorSliders(count != 0);
+    EXPECT_EQ(count, 1);
+    EXPECT_NE(physicalMonitor.physicalMonitorHandle, nullptr);
+    EXPECT_EQ(monitorState.ddcEnabled, 1);
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.contrast));
+}
+
+TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
+    SimulatedMonitor monitor;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+
+    const uint64_t firstRequest = EpochMilliseconds();
+    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    std::this_thread::sleep_for(40ms); // the call itself paused 60 ms: the second request comes 100 ms later
+    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 60), 1);
+
+    const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
+    ASSERT_EQ(writes.size(), 2u);
+    for (const SimulatorCall& write : writes) {
+        EXPECT_EQ(write.code, 0x10);
+        EXPECT_EQ(write.value, 60) << "each worker sends the value pending when it wakes";
+    }
+    const int64_t delay = static_cast<int64_t>(writes[0].epochMs) - static_cast<int64_t>(firstRequest);
+    EXPECT_GE(delay, 520);
+    EXPECT_LE(delay, 900);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(monitor.Calls("SetVCPFeature").size(), 2u) << "no third send";
+    EXPECT_EQ(monitor.StateValue("brightness"), "60");
+}
+
+TEST(MonitorControl, RepeatedRequestIsDroppedAndNothingIsSent) {
+    SimulatedMonitor monitor;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 0)
+        << "a first request of 0 is dropped";
+    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 1);
+    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 0);
+    const auto writes = monitor.WaitForCalls("SetVCPFeature", 1, 2s);
+    std::this_thread::sleep_for(600ms);
+    ASSERT_EQ(monitor.Calls("SetVCPFeature").size(), 1u);
+    EXPECT_EQ(writes[0].code, 0x12);
+    EXPECT_EQ(writes[0].value, 35);
+}
+
+TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) {
+    SimulatedMonitor monitor("brightness=70\ncontrast=150\n");
+    SliderHost host;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    ReadMonitorIntoSliders(nullptr);
+    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
+    EXPECT_EQ(GetSliderPosition(monitorSliders.contrast), 50) << "150 reads as position 50";
+    EXPECT_TRUE(SliderHost::notifications.empty()) << "reading must not notify, or it would send back";
+    EXPECT_EQ(monitorState.lastBrightnessRequest, 0) << "reads do not change the remembered request";
+    std::this_thread::sleep_for(600ms);
+    EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty());
+}
+
+TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
+    SimulatedMonitor monitor("brightness=70\ncontrast=60\nfail_codes=12\n");
+    SliderHost host;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+
+    const auto start = std::chrono::steady_clock::now();
+    ReadMonitorIntoSliders(nullptr);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+
+    const auto reads = monitor.Calls("GetVCPFeatureAndVCPFeatureReply");
+    int contrastReads = 0, brightnessReads = 0;
+    for (const SimulatorCall& read : reads) {
+        contrastReads += read.code == 0x12;
+        brightnessReads += read.code == 0x10;
+    }
+    EXPECT_EQ(brightnessReads, 1);
+    EXPECT_EQ(contrastReads, 3);
+    EXPECT_GE(elapsed, 180ms) << "a 60 ms pause follows each failed attempt";
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
+    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
+    EXPECT_FALSE(IsWindowEnabled(monitorSliders.contrast));
+    EXPECT_EQ(monitorState.ddcEnabled, 1) << "only the slider is disabled";
+}
+
+TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
+    SimulatedMonitor monitor("silent=1\n");
+    SliderHost host;
+    ResetMonitorControl();
+    settings.noBlockingMode = 1;
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    ProfileRecord record{};
+    record.brightnessPosition = 30;
+    record.contrastPosition = 40;
+
+    ReadMonitorIntoSliders(&record);
+
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.contrast));
+    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
+    EXPECT_EQ(GetSliderPosition(monitorSliders.contrast), 40);
+    const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].code, 0x10);
+    EXPECT_EQ(writes[0].value, 70);
+    EXPECT_EQ(writes[1].code, 0x12);
+    EXPECT_EQ(writes[1].value, 60);
+    settings.noBlockingMode = 0;
+}
+
+TEST(MonitorControl, NoBlockingModeWithoutARecordLeavesTheSlidersAlone) {
+    SimulatedMonitor monitor("silent=1\n");
+    SliderHost host;
+    ResetMonitorControl();
+    settings.noBlockingMode = 1;
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    ReadMonitorIntoSliders(nullptr);
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
+    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 50);
+    EXPECT_TRUE(SliderHost::notifications.empty());
+    settings.noBlockingMode = 0;
+}
+
+TEST(MonitorControl, FactoryResetSendsRestoreCodeOne) {
+    SimulatedMonitor monitor("brightness=20\ncontrast=30\nfactory_brightness=80\nfactory_contrast=75\n");
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
+    const auto writes = monitor.Calls("SetVCPFeature");
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].code, 0x05);
+    EXPECT_EQ(writes[0].value, 1);
+    EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x10), 80);
+    EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x12), 75);
+}
+
+TEST(MonitorControl, ReadBrightnessMaximumIsOneCallWithoutRetry) {
+    SimulatedMonitor monitor("brightness_max=87\n");
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EXPECT_EQ(ReadBrightnessMaximum(), 87u);
+    monitor.Configure("silent=1\n");
+    EXPECT_EQ(ReadBrightnessMaximum(), 0u);
+    EXPECT_EQ(monitor.Calls("GetVCPFeatureAndVCPFeatureReply").size(), 2u);
+}
+
+TEST(MonitorControl, WindowsVersionIsMajorPlusMinorHundredths) {
+    const DWORD version = GetVersion();
+    const double expected = LOBYTE(LOWORD(version)) + HIBYTE(LOWORD(version)) / 100.0;
+    EXPECT_NEAR(WindowsVersionNumber(), expected, 1e-9);
+    EXPECT_GE(WindowsVersionNumber(), 6.0);
+}
+
+TEST(Dxva2Loading, AWorkerStillSleepingKeepsTheLibraryUntilItHasSent) {
+    SimulatedMonitor monitor;
+    WaitForWorkersToEnd();
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 45), 1);
+    FreeDxva2(); // as the program does at exit, while the worker still sleeps
+    const auto writes = monitor.WaitForCalls("SetVCPFeature", 1, 3s);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].value, 45);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(GetModuleHandleW(L"dxva2.dll"), nullptr) << "the worker's reference is dropped when it ends";
+}
+
+TEST(Dxva2Loading, APlantedCopyBesideTheProgramIsNeverLoaded) {
+    WaitForWorkersToEnd();
+    while (GetModuleHandleW(L"dxva2.dll"))
+        FreeDxva2();
+
+    wchar_t exePath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+    std::wstring planted(exePath);
+    planted = planted.substr(0, planted.find_last_of(L'\\') + 1) + L"dxva2.dll";
+    wchar_t simulator[MAX_PATH] = {};
+    ASSERT_TRUE(GetEnvironmentVariableW(L"GLIMRA_SIMULATOR_DLL", simulator, MAX_PATH));
+    ASSERT_TRUE(CopyFileW(simulator, planted.c_str(), FALSE));
+
+    HMODULE loaded = LoadDxva2();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_TRUE(SamePath(LoadedLibraryPath(loaded), SystemFolderFile(L"dxva2.dll")))
+        << LoadedLibraryPath(loaded).c_str();
+    FreeDxva2();
+    DeleteFileW(planted.c_str());
+}
+
+TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDisabled) {
+    WaitForWorkersToEnd();
+    while (GetModuleHandleW(L"dxva2.dll"))
+        FreeDxva2();
+    const std::wstring installed = SystemFolderFile(L"dxva2.dll");
+    const std::wstring aside = installed + L".aside";
+    ASSERT_TRUE(MoveFileExW(installed.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING));
+    struct Restore {
+        std::wstring from, to;
+        ~Restore() {
+            while (GetModuleHandleW(L"dxva2.dll"))
+                FreeDxva2();
+            MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }
+    } restore{aside, installed};
+
+    SliderHost host;
+    ResetMonitorControl();
+    DWORD count = 0;
+    EXPECT_EQ(
+        GetNumberOfPhysicalMonitorsFromHMONITOR(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY), &count),
+        0);
+    EXPECT_EQ(count, 0u) << "out-parameters stay as the caller set them";
+    DWORD current = 7;
+    EXPECT_EQ(GetVCPFeatureAndVCPFeatureReply(nullptr, 0x10, nullptr, &current, nullptr), 0);
+    EXPECT_EQ(SetVCPFeature(nullptr, 0x10, 50), 0);
+    EXPECT_EQ(ReadVcpValue(nullptr, 0x10), -1);
+
+    const int found = InitPhysicalMonitor();
+    EnableMonitorSliders(found != 0);
+    EXPECT_EQ(found, 0);
+    EXPECT_FALSE(IsWindowEnabled(monitorSliders.brightness));
+    EXPECT_FALSE(IsWindowEnabled(monitorSliders.contrast));
+    EXPECT_TRUE(IsWindowEnabled(monitorSliders.video)) << "the video slider is never disabled";
+}
