@@ -1,0 +1,216 @@
+// Test-only probe: looks at the running program from outside, as the shell or a person would, and
+// delivers the shell messages that Wine never sends (balloon click, "TaskbarCreated", end of session).
+//
+//   glimra_probe window                  main window state as key=value pairs
+//   glimra_probe workarea                the work area
+//   glimra_probe post MESSAGE W L        PostMessageW to the main window
+//   glimra_probe send MESSAGE W L        SendMessageW to the main window
+//     MESSAGE: a number, or taskbar-created, balloon-click (the tray callback with NIN_BALLOONUSERCLICK),
+//              endsession (WM_ENDSESSION), destroy (WM_DESTROY)
+//   glimra_probe boxes                   one line per open message box: caption, text and buttons
+//   glimra_probe press ID                clicks button ID of the first open message box
+//   glimra_probe autostart               the Run value "Glimra", or nothing
+//   glimra_probe clear-autostart         deletes that value
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kMainWindowClass[] = L"GLIMRA_V1T3_Class";
+constexpr UINT kTrayMessage = 12125;
+constexpr UINT kBalloonUserClick = WM_USER + 5;
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+void Print(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// Line breaks and backslashes escaped so one box is one line.
+std::wstring Escape(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        if (c == L'\r')
+            out += L"\\r";
+        else if (c == L'\n')
+            out += L"\\n";
+        else if (c == L'\\')
+            out += L"\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[2048] = {};
+    GetWindowTextW(window, text, 2048);
+    return text;
+}
+
+HWND MainWindow() { return FindWindowW(kMainWindowClass, nullptr); }
+
+int SliderState(HWND main, int id, std::wstring& out, const wchar_t* name) {
+    HWND slider = GetDlgItem(main, id);
+    if (!slider)
+        return 0;
+    out += std::wstring(L" ") + name + L"=" + std::to_wstring(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    out += std::wstring(L" ") + name + L"_enabled=" + (IsWindowEnabled(slider) ? L"1" : L"0");
+    return 1;
+}
+
+int ShowWindowState() {
+    HWND main = MainWindow();
+    if (!main) {
+        Print(L"found=0");
+        return 0;
+    }
+    RECT bounds;
+    GetWindowRect(main, &bounds);
+    GUITHREADINFO info{sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    std::wstring out = L"found=1 visible=" + std::to_wstring(IsWindowVisible(main) ? 1 : 0);
+    out += L" left=" + std::to_wstring(bounds.left) + L" top=" + std::to_wstring(bounds.top);
+    out += L" right=" + std::to_wstring(bounds.right) + L" bottom=" + std::to_wstring(bounds.bottom);
+    out += L" focus=" + std::to_wstring(info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+    out += L" active=" + std::to_wstring(info.hwndActive == main ? 1 : 0);
+    out += L" foreground=" + std::to_wstring(GetForegroundWindow() == main ? 1 : 0);
+    SliderState(main, 2010, out, L"brightness");
+    SliderState(main, 2011, out, L"contrast");
+    SliderState(main, 2012, out, L"video");
+    Print(out);
+    return 0;
+}
+
+UINT MessageNumber(const wchar_t* name, WPARAM& wParam, LPARAM& lParam) {
+    if (!lstrcmpW(name, L"taskbar-created"))
+        return RegisterWindowMessageW(L"TaskbarCreated");
+    if (!lstrcmpW(name, L"balloon-click")) {
+        wParam = reinterpret_cast<WPARAM>(GetModuleHandleW(nullptr));
+        lParam = kBalloonUserClick;
+        return kTrayMessage;
+    }
+    if (!lstrcmpW(name, L"endsession")) {
+        wParam = TRUE;
+        return WM_ENDSESSION;
+    }
+    if (!lstrcmpW(name, L"destroy"))
+        return WM_DESTROY;
+    return static_cast<UINT>(std::wcstoul(name, nullptr, 0));
+}
+
+int Deliver(bool post, int argc, wchar_t** argv) {
+    HWND main = MainWindow();
+    if (!main || argc < 3) {
+        Print(L"no main window");
+        return 1;
+    }
+    WPARAM wParam = argc > 3 ? std::wcstoull(argv[3], nullptr, 0) : 0;
+    LPARAM lParam = argc > 4 ? static_cast<LPARAM>(std::wcstoll(argv[4], nullptr, 0)) : 0;
+    const UINT message = MessageNumber(argv[2], wParam, lParam);
+    if (post)
+        return PostMessageW(main, message, wParam, lParam) ? 0 : 1;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+    return 0;
+}
+
+std::vector<HWND> MessageBoxes() {
+    std::vector<HWND> boxes;
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (!lstrcmpW(className, L"#32770") && IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&boxes));
+    return boxes;
+}
+
+int ShowBoxes() {
+    for (HWND box : MessageBoxes()) {
+        std::wstring buttons;
+        for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+            HWND button = GetDlgItem(box, id);
+            if (button && IsWindowVisible(button))
+                buttons += (buttons.empty() ? L"" : L",") + std::to_wstring(id);
+        }
+        Print(L"caption=" + Escape(WindowText(box)) + L"\ttext=" + Escape(WindowText(GetDlgItem(box, 0xFFFF))) +
+              L"\tbuttons=" + buttons);
+    }
+    return 0;
+}
+
+int PressButton(int id) {
+    const auto boxes = MessageBoxes();
+    if (boxes.empty())
+        return 1;
+    HWND button = GetDlgItem(boxes.front(), id);
+    if (!button)
+        return 1;
+    PostMessageW(boxes.front(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return 0;
+}
+
+int ShowAutostart() {
+    wchar_t value[2048] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Glimra", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS)
+        Print(value);
+    return 0;
+}
+
+int ClearAutostart() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, L"Glimra");
+        RegCloseKey(key);
+    }
+    return 0;
+}
+
+int ShowWorkArea() {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    Print(L"left=" + std::to_wstring(work.left) + L" top=" + std::to_wstring(work.top) + L" right=" +
+          std::to_wstring(work.right) + L" bottom=" + std::to_wstring(work.bottom));
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2)
+        return 2;
+    const std::wstring command = argv[1];
+    int result = 2;
+    if (command == L"window")
+        result = ShowWindowState();
+    else if (command == L"workarea")
+        result = ShowWorkArea();
+    else if (command == L"post")
+        result = Deliver(true, argc, argv);
+    else if (command == L"send")
+        result = Deliver(false, argc, argv);
+    else if (command == L"boxes")
+        result = ShowBoxes();
+    else if (command == L"press" && argc > 2)
+        result = PressButton(_wtoi(argv[2]));
+    else if (command == L"autostart")
+        result = ShowAutostart();
+    else if (command == L"clear-autostart")
+        result = ClearAutostart();
+    std::fflush(stdout);
+    return result;
+}
