@@ -1,5 +1,11 @@
 """System tests: the real Glimra.exe under Wine in Xvfb, driven as a person would."""
+from pathlib import Path
+
 import pytest
+
+from harness import Display, Glimra, SimulatedMonitor, WineSession
+
+ARTIFACTS = Path(__file__).resolve().parent / "artifacts"
 
 
 def pytest_addoption(parser):
@@ -8,5 +14,50 @@ def pytest_addoption(parser):
 
 @pytest.fixture(scope="session")
 def build_dir(request):
-    from pathlib import Path
     return Path(request.config.getoption("--build-dir")).resolve()
+
+
+@pytest.fixture(scope="session")
+def display():
+    shown = Display()
+    yield shown
+    shown.close()
+
+
+@pytest.fixture(scope="session")
+def wine(build_dir, display):
+    session = WineSession(build_dir, display)
+    yield session
+    session.close()
+
+
+@pytest.fixture
+def monitor(wine, tmp_path):
+    return SimulatedMonitor(tmp_path / "monitor", "brightness=70\ncontrast=60\n")
+
+
+@pytest.fixture
+def fresh_user(wine):
+    """Each test starts as a user who never ran the program: no data folder, no autostart value."""
+    wine.reset_user_state()
+    return wine
+
+
+@pytest.fixture
+def start_glimra(fresh_user, monitor):
+    runs = []
+
+    def start(**kwargs):
+        run = Glimra(fresh_user, monitor, **kwargs)
+        runs.append(run)
+        return run
+
+    yield start
+    for run in runs:
+        run.kill()
+
+
+@pytest.fixture(scope="session")
+def artifacts():
+    ARTIFACTS.mkdir(exist_ok=True)
+    return ARTIFACTS

@@ -1,0 +1,268 @@
+"""Drives the real Glimra.exe under Wine in a virtual desktop, with the simulated monitor installed."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[2]
+DESKTOP_NAME = "glimra"
+DESKTOP_WIDTH, DESKTOP_HEIGHT = 1024, 768
+DEBUG_TRACE_PREFIX = "Glimra: "
+
+
+def wine_path(path: Path) -> str:
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def poll(condition, timeout=10.0, interval=0.1, message="condition"):
+    """Returns condition()'s first truthy value, or fails after the deadline."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout} s waiting for {message}")
+        time.sleep(interval)
+
+
+def parse_pairs(line: str) -> dict:
+    pairs = {}
+    for item in line.split():
+        if "=" in item:
+            key, value = item.split("=", 1)
+            pairs[key] = int(value) if value.lstrip("-").isdigit() else value
+    return pairs
+
+
+class Display:
+    """The X display: the one in DISPLAY when it answers, else a private Xvfb."""
+
+    def __init__(self):
+        self.process = None
+        if os.environ.get("DISPLAY") and self._answers(os.environ["DISPLAY"]):
+            self.name = os.environ["DISPLAY"]
+            return
+        for number in range(141, 190):
+            if Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
+                continue
+            name = f":{number}"
+            self.process = subprocess.Popen(["Xvfb", name, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                poll(lambda: self._answers(name), timeout=10, message="Xvfb")
+            except AssertionError:
+                self.process.kill()
+                continue
+            self.name = name
+            return
+        raise RuntimeError("no X display")
+
+    @staticmethod
+    def _answers(name):
+        return subprocess.run(["xdpyinfo", "-display", name], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def close(self):
+        if self.process:
+            self.process.kill()
+            self.process.wait()
+
+
+class WineSession:
+    """One Wine prefix with Glimra installed in C:\\Glimra, its test tools and a virtual desktop."""
+
+    def __init__(self, build_dir: Path, display: Display):
+        self.build_dir = build_dir
+        self.prefix = build_dir / "wineprefix"
+        self.wine = "/usr/lib/wine/wine64" if Path("/usr/lib/wine/wine64").exists() else shutil.which("wine")
+        self.wineserver = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
+        self.env = dict(os.environ)
+        for proxy in ("http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "no_proxy"):
+            self.env.pop(proxy, None)
+        self.env.update({
+            "WINEPREFIX": str(self.prefix),
+            "WINEARCH": "win64",
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "mscoree,mshtml=;dxva2=n,b",
+            "DISPLAY": display.name,
+        })
+        self.scratch = Path(tempfile.mkdtemp(prefix="glimra-system-"))
+        self.env["GLIMRA_BROWSER_LOG"] = wine_path(self.scratch / "browser.log")
+        drive_c = self.prefix / "drive_c"
+        if not (self.prefix / "system.reg").exists():
+            self.run_wine(["wineboot", "-i"], timeout=300)
+            self.wait_server()
+        self.install_dir = drive_c / "Glimra"
+        self.tools_dir = drive_c / "glimra-test"
+        self.install_dir.mkdir(exist_ok=True)
+        self.tools_dir.mkdir(exist_ok=True)
+        shutil.copyfile(build_dir / "Glimra.exe", self.install_dir / "Glimra.exe")
+        for tool in ("glimra_probe.exe", "stand_in_browser.exe"):
+            shutil.copyfile(build_dir / "tests" / "helpers" / tool, self.tools_dir / tool)
+        shutil.copyfile(build_dir / "tests" / "simulator" / "dxva2.dll",
+                        drive_c / "windows" / "system32" / "dxva2.dll")
+        self._configure_registry()
+        self.exe = "C:\\Glimra\\Glimra.exe"
+        self.user_dir = self._find_user_dir()
+
+    def run_wine(self, args, timeout=60, env=None, **kwargs):
+        return subprocess.run([self.wine, *args], env=env or self.env, timeout=timeout,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, **kwargs)
+
+    def wait_server(self):
+        subprocess.run([self.wineserver, "-w"], env=self.env, timeout=120)
+
+    def _configure_registry(self):
+        browser = "C:\\\\glimra-test\\\\stand_in_browser.exe"
+        reg = self.scratch / "session.reg"
+        reg.write_text(
+            "REGEDIT4\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"
+            f"\"{DESKTOP_NAME}\"=\"{DESKTOP_WIDTH}x{DESKTOP_HEIGHT}\"\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\Glimra.exe\\Explorer]\r\n"
+            f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\glimra_probe.exe\\Explorer]\r\n"
+            f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n"
+            "[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\r\n"
+            f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n"
+            "[HKEY_CLASSES_ROOT\\https\\shell\\open\\command]\r\n"
+            f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n",
+            encoding="ascii")
+        self.run_wine(["regedit", "/S", wine_path(reg)], timeout=60)
+
+    def _find_user_dir(self) -> Path:
+        users = self.prefix / "drive_c" / "users"
+        for candidate in sorted(users.iterdir()):
+            if candidate.name not in ("Public", "public") and (candidate / "AppData").exists():
+                return candidate
+        return users / os.environ.get("USER", "root")
+
+    @property
+    def data_folder(self) -> Path:
+        return self.user_dir / "AppData" / "Roaming" / "Glimra" / "Glimra v1.3.1.2"
+
+    def probe(self, *args, timeout=30) -> str:
+        result = self.run_wine([f"C:\\glimra-test\\glimra_probe.exe", *args], timeout=timeout)
+        return result.stdout.decode("utf-8", "replace")
+
+    def window(self) -> dict:
+        return parse_pairs(self.probe("window").strip())
+
+    def message_boxes(self) -> list:
+        boxes = []
+        for line in self.probe("boxes").splitlines():
+            fields = dict(part.split("=", 1) for part in line.split("\t") if "=" in part)
+            if fields:
+                fields = {k: v.replace("\\n", "\n").replace("\\r", "\r").replace("\\\\", "\\") for k, v in fields.items()}
+                boxes.append(fields)
+        return boxes
+
+    def autostart_value(self) -> str:
+        return self.probe("autostart").strip()
+
+    def reset_user_state(self):
+        shutil.rmtree(self.user_dir / "AppData" / "Roaming" / "Glimra", ignore_errors=True)
+        self.probe("clear-autostart")
+        log = self.scratch / "browser.log"
+        if log.exists():
+            log.unlink()
+
+    def browser_log(self) -> list:
+        log = self.scratch / "browser.log"
+        return log.read_text(encoding="utf-8").split() if log.exists() else []
+
+    def close(self):
+        subprocess.run([self.wineserver, "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+
+class SimulatedMonitor:
+    """The simulated DDC/CI monitor's state folder, seen from Linux."""
+
+    def __init__(self, folder: Path, settings: str = ""):
+        self.folder = folder
+        folder.mkdir(parents=True, exist_ok=True)
+        self.configure(settings)
+
+    def configure(self, settings: str):
+        (self.folder / "monitor.txt").write_text(settings)
+        log = self.folder / "calls.log"
+        if log.exists():
+            log.unlink()
+
+    def state(self) -> dict:
+        values = {}
+        path = self.folder / "monitor.txt"
+        for line in path.read_text().splitlines() if path.exists() else []:
+            if "=" in line:
+                key, value = line.split("=", 1)
+                values[key] = value
+        return values
+
+    def calls(self, function=None) -> list:
+        path = self.folder / "calls.log"
+        calls = []
+        for line in path.read_text().splitlines() if path.exists() else []:
+            parts = line.split()
+            if len(parts) != 6:
+                continue
+            call = {"since_load_ms": int(parts[0]), "epoch_ms": int(parts[1]), "function": parts[2],
+                    "code": int(parts[3].split("=")[1], 16), "value": int(parts[4].split("=")[1]),
+                    "result": int(parts[5].split("=")[1])}
+            if function is None or call["function"] == function:
+                calls.append(call)
+        return calls
+
+    def writes(self, code=None) -> list:
+        return [c for c in self.calls("SetVCPFeature") if code is None or c["code"] == code]
+
+
+class Glimra:
+    """One run of the program."""
+
+    def __init__(self, session: WineSession, monitor: SimulatedMonitor, name="glimra"):
+        self.session = session
+        self.monitor = monitor
+        env = dict(session.env)
+        env["DXVA2_SIM_DIR"] = wine_path(monitor.folder)
+        env["WINEDEBUG"] = "-all,+debugstr"
+        self.trace_path = session.scratch / f"{name}-{time.monotonic_ns()}.trace"
+        self.trace = open(self.trace_path, "wb")
+        self.process = subprocess.Popen([session.wine, session.exe], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=self.trace, cwd=session.scratch)
+
+    def wait_for_window(self, timeout=30):
+        return poll(lambda: self.session.window().get("found") == 1 and self.session.window(), timeout=timeout,
+                    message="the main window")
+
+    def wait_for_exit(self, timeout=30) -> int:
+        try:
+            return self.process.wait(timeout=timeout)
+        finally:
+            self.trace.close()
+
+    def running(self) -> bool:
+        return self.process.poll() is None
+
+    def debug_trace(self) -> list:
+        """The program's own debug trace lines (OutputDebugString), in order."""
+        self.trace.flush()
+        lines = []
+        for raw in self.trace_path.read_bytes().decode("utf-8", "replace").splitlines():
+            start = raw.find(DEBUG_TRACE_PREFIX)
+            if "debugstr" in raw and start >= 0:
+                lines.append(raw[start:].rstrip('"').replace("\\n", ""))
+        return lines
+
+    def kill(self):
+        if self.running():
+            self.session.run_wine(["taskkill", "/f", "/im", "Glimra.exe"], timeout=30)
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        if not self.trace.closed:
+            self.trace.close()
