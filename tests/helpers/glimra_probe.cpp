@@ -3,6 +3,7 @@
 //
 //   glimra_probe window                  main window state as key=value pairs
 //   glimra_probe workarea                the work area
+//   glimra_probe tray                    the taskbar's child windows (tray icons among them)
 //   glimra_probe post MESSAGE W L        PostMessageW to the main window
 //   glimra_probe send MESSAGE W L        SendMessageW to the main window
 //     MESSAGE: a number, or taskbar-created, balloon-click (the tray callback with NIN_BALLOONUSERCLICK),
@@ -180,6 +181,33 @@ int ClearAutostart() {
     return 0;
 }
 
+// The notification area's icons are child windows of the taskbar in Wine's desktop; counted by class.
+int ShowTrayWindows() {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!taskbar) {
+        Print(L"taskbar=0");
+        return 0;
+    }
+    std::vector<std::wstring> classes;
+    EnumChildWindows(
+        taskbar,
+        [](HWND window, LPARAM parameter) -> BOOL {
+            wchar_t className[128] = {};
+            GetClassNameW(window, className, 128);
+            RECT r;
+            GetWindowRect(window, &r);
+            reinterpret_cast<std::vector<std::wstring>*>(parameter)->push_back(
+                std::wstring(className) + L"@" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
+                std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) +
+                (IsWindowVisible(window) ? L"" : L"(hidden)"));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&classes));
+    for (const auto& entry : classes)
+        Print(entry);
+    return 0;
+}
+
 int ShowWorkArea() {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -199,6 +227,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowWindowState();
     else if (command == L"workarea")
         result = ShowWorkArea();
+    else if (command == L"tray")
+        result = ShowTrayWindows();
     else if (command == L"post")
         result = Deliver(true, argc, argv);
     else if (command == L"send")
