@@ -39,7 +39,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     lstrcpyW(data.szTip, L"Minimal tray");
-    Shell_NotifyIconW(NIM_ADD, &data);
+    if (Shell_NotifyIconW(NIM_ADD, &data))
+        OutputDebugStringW(L"Minimal: tray icon added\n"); // the benchmark's start-up mark
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""Glimra beside a minimal Win32 tray program, under the same Wine on the same machine.
+
+Reports, for each and as ratios: time from launch until the tray icon is added, resident memory once
+started, and CPU time over an idle period hidden and shown. Usage: bench/run.sh (builds first).
+"""
+import argparse
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(REPO / "tests" / "system"))
+from harness import Display, SimulatedMonitor, WineSession, poll, wine_path  # noqa: E402
+from person import Person  # noqa: E402
+
+CLOCK_TICKS = 100  # USER_HZ on Linux
+
+
+def process_id(name: str) -> int:
+    def find():
+        out = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split()
+        return int(out[0]) if out else None
+    return poll(find, timeout=20, message=f"process {name}")
+
+
+def cpu_seconds(pid: int) -> float:
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def resident_kib(pid: int) -> int:
+    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+        if line.startswith("VmRSS:"):
+            return int(line.split()[1])
+    return 0
+
+
+class Program:
+    def __init__(self, session: WineSession, windows_path: str, image_name: str, trace_marker: str, monitor):
+        self.session = session
+        self.windows_path = windows_path
+        self.image_name = image_name
+        self.trace_marker = trace_marker
+        self.monitor = monitor
+
+    def launch(self):
+        env = dict(self.session.env)
+        env["WINEDEBUG"] = "-all,+debugstr"
+        env["DXVA2_SIM_DIR"] = wine_path(self.monitor.folder)
+        self.trace_path = self.session.scratch / f"{self.image_name}.trace"
+        self.trace = open(self.trace_path, "wb")
+        started = time.monotonic()
+        self.process = subprocess.Popen([self.session.wine, self.windows_path], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=self.trace)
+        poll(lambda: self.trace_marker in self.trace_path.read_bytes().decode("utf-8", "replace"),
+             timeout=30, interval=0.005, message="the tray icon")
+        return time.monotonic() - started
+
+    def pid(self) -> int:
+        return process_id(self.image_name)
+
+    def end(self):
+        self.session.run_wine(["taskkill", "/f", "/im", self.image_name], timeout=30)
+        try:
+            self.process.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        self.trace.close()
+
+
+def measure(program: Program, person: Person, runs: int, idle_seconds: int, show) -> dict:
+    startups = []
+    for _ in range(runs):
+        program.session.reset_user_state()
+        startups.append(program.launch())
+        time.sleep(1.5)  # let the reminder timer pass before the next start
+        program.end()
+    program.session.reset_user_state()
+    program.launch()
+    time.sleep(3)
+    pid = program.pid()
+    memory = resident_kib(pid)
+    before = cpu_seconds(pid)
+    time.sleep(idle_seconds)
+    hidden_cpu = cpu_seconds(pid) - before
+    show(person)
+    time.sleep(1)
+    before = cpu_seconds(pid)
+    time.sleep(idle_seconds)
+    shown_cpu = cpu_seconds(pid) - before
+    program.end()
+    return {"startup_s": statistics.median(startups), "memory_kib": memory,
+            "cpu_hidden_ms_per_min": hidden_cpu * 1000 * 60 / idle_seconds,
+            "cpu_shown_ms_per_min": shown_cpu * 1000 * 60 / idle_seconds}
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build-dir", default=str(REPO / "build" / "windows"))
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--idle-seconds", type=int, default=30)
+    args = parser.parse_args()
+    build_dir = Path(args.build_dir).resolve()
+
+    display = Display()
+    session = WineSession(build_dir, display)
+    try:
+        shutil.copyfile(build_dir / "bench" / "minimal_tray.exe", session.tools_dir / "minimal_tray.exe")
+        monitor = SimulatedMonitor(session.scratch / "monitor", "brightness=70\ncontrast=60\n")
+        person = Person(display.name)
+        minimal = Program(session, "C:\\glimra-test\\minimal_tray.exe", "minimal_tray.exe",
+                          "Minimal: tray icon added", monitor)
+        glimra = Program(session, session.exe, "Glimra.exe", "Glimra: tray icon added", monitor)
+        results = {
+            "minimal tray": measure(minimal, person, args.runs, args.idle_seconds, lambda p: None),
+            "Glimra": measure(glimra, person, args.runs, args.idle_seconds, lambda p: p.click_tray_icon("left")),
+        }
+    finally:
+        session.close()
+        display.close()
+
+    base, ours = results["minimal tray"], results["Glimra"]
+    print(f"{'figure':34} {'minimal tray':>14} {'Glimra':>12} {'ratio':>8}")
+    rows = [("start-up until tray icon (s)", "startup_s", "{:.3f}"),
+            ("resident memory (KiB)", "memory_kib", "{:.0f}"),
+            ("CPU idle, hidden (ms per minute)", "cpu_hidden_ms_per_min", "{:.1f}"),
+            ("CPU idle, shown (ms per minute)", "cpu_shown_ms_per_min", "{:.1f}")]
+    for label, key, form in rows:
+        ratio = ours[key] / base[key] if base[key] else float("nan")
+        print(f"{label:34} {form.format(base[key]):>14} {form.format(ours[key]):>12} {ratio:>8.2f}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
