@@ -8,9 +8,6 @@ packages=(
     wine wine64 xvfb xdotool x11-utils imagemagick
     python3 python3-pytest python3-pil python3-fonttools
 )
-if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool x11-utils imagemagick python3)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

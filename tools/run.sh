@@ -3,7 +3,7 @@
 # With no display it runs headless in Xvfb and saves a screenshot to build/windows/glimra-screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/deps.sh --run-only
+tools/deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 exec /usr/bin/python3 tools/run_glimra.py
