@@ -63,6 +63,15 @@ std::array<uint64_t, 4> VersionParts(std::u16string_view version) {
     return parts;
 }
 
+// Spaces (U+0020 only) go at both ends; line breaks and tabs stay and make a title differ.
+std::u16string_view TrimSpaces(std::u16string_view text) {
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
 bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
@@ -168,14 +177,6 @@ std::u16string LowerCaseText(std::u16string_view text) {
         }
     }
     return lower;
-}
-
-std::u16string_view TrimSpaces(std::u16string_view text) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 std::u16string ScanUpdateDocument(std::string_view body, std::u16string_view productTag,

@@ -28,9 +28,6 @@ std::u16string DecodeUtf8(std::string_view bytes);
 // (ASCII, Latin-1, Cyrillic, Greek).
 std::u16string LowerCaseText(std::u16string_view text);
 
-// Removes U+0020 at both ends.
-std::u16string_view TrimSpaces(std::u16string_view text);
-
 // The scan of a downloaded body: "no data", "noup" or the decoded description of the newer version.
 std::u16string ScanUpdateDocument(std::string_view body, std::u16string_view productTag,
                                   std::u16string_view currentVersion);
