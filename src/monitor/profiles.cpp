@@ -1,9 +1,82 @@
-// Minimal start-up until the data file lands: counts the start and keeps the sliders where they are.
 #include "monitor/profiles.h"
 
+#include "app/app_state.h"
+#include "dialogs/autostart.h"
+#include "monitor/data_file.h"
 #include "monitor/monitor_control.h"
+#include "monitor/profile_table.h"
+
+namespace {
+
+// A later start whose file holds no record for the current profile (damaged, or saved without profiles)
+// would never be written again, since an empty table saves nothing: make the "Default" profile current
+// again, from the sliders as they now stand.
+void EnsureCurrentProfile() {
+    const int32_t id = settings.currentProfileId;
+    if (id >= 1 && id <= kProfileTableMaxEntries && ProfileTableFind(id))
+        return;
+    settings.currentProfileId = kDefaultProfileId;
+    if (!ProfileTableFind(kDefaultProfileId))
+        CreateProfile(kDefaultProfileId, kDefaultProfileName, 0);
+}
+
+} // namespace
 
 void InitProfiles() {
     monitorState.gammaEnabled = 1;
+    if (settings.startCount == 0) {
+        settings.currentProfileId = kDefaultProfileId;
+        CreateProfile(kDefaultProfileId, kDefaultProfileName, 0);
+        settings.autoStartFlag = SetAutoStart();
+    }
+    ApplyProfile(settings.currentProfileId);
+    if (settings.startCount != 0)
+        EnsureCurrentProfile();
     ++settings.startCount;
+}
+
+void CreateProfile(int32_t id, std::u16string_view name, uint8_t tag) {
+    const ProfileRecord record = BuildProfileRecord(name, id, tag);
+    ProfileTableAdd(id, name, record);
+}
+
+ProfileRecord BuildProfileRecord(std::u16string_view name, int32_t id, uint8_t tag) {
+    ProfileRecord record{};
+    record.profileTag = tag;
+    if (id != 0)
+        record.profileId = id;
+    if (!name.empty())
+        SetProfileName(record, name);
+    record.brightnessPosition = GetSliderPosition(monitorSliders.brightness);
+    record.contrastPosition = GetSliderPosition(monitorSliders.contrast);
+    record.videoPosition = GetSliderPosition(monitorSliders.video);
+    return record;
+}
+
+void ApplyProfile(int32_t id) {
+    if (id == 0)
+        return;
+    settings.currentProfileId = id;
+    // A copy: reading the monitor pumps messages, and nothing handled there may move the table under us.
+    const ProfileRecord* found = ProfileTableFind(id);
+    const ProfileRecord record = found ? *found : ProfileRecord{};
+    ApplyProfileRecord(found ? &record : nullptr);
+}
+
+void ApplyProfileRecord(const ProfileRecord* record) {
+    if (settings.startCount == 0)
+        return;
+    if (monitorState.gammaEnabled && record)
+        SetSliderPosition(monitorSliders.video, record->videoPosition, WM_VSCROLL);
+    if (monitorState.ddcEnabled)
+        ReadMonitorIntoSliders(record);
+}
+
+void SaveSettings() {
+    if (ProfileRecord* record = ProfileTableFind(settings.currentProfileId)) {
+        const ProfileRecord fresh =
+            BuildProfileRecord(GetProfileName(*record), settings.currentProfileId, record->profileTag);
+        *record = fresh;
+    }
+    ARRAY_FileSave(appState.dataFilePath);
 }

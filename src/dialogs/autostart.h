@@ -1,0 +1,29 @@
+// Starting with the system: the program's value under the current user's Run key, and the exported
+// registry routine.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// Result codes of SetAutoStart.
+constexpr uint8_t kAutoStartRegistered = 1;
+constexpr uint8_t kAutoStartKeyFailed = 2;
+constexpr uint8_t kAutoStartValueFailed = 3;
+
+constexpr wchar_t kRunKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kAutoStartValueName[] = L"Glimra";
+
+// Registers the full path of the running program under the Run key; returns one of the codes above.
+uint8_t SetAutoStart();
+// Deletes the program's value; failures are silent (there is nothing the user could do about them).
+void RemoveAutoStart();
+
+// The full path of the running program, however long.
+std::wstring RunningProgramPath();
+
+// Deletes the sub-key (a string in the system code page) under a predefined root key, both passed by
+// reference. Returns 0 when the key cannot be opened, else the status of the deletion (0 = deleted); a
+// key that still has subkeys is refused and kept. Nothing inside the program calls it.
+extern "C" __declspec(dllexport) LONG WINAPI DELREGKEY(const int32_t* root, const char* subKey);

@@ -1,0 +1,172 @@
+#include "monitor/data_file.h"
+
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "monitor/data_file_layout.h"
+#include "monitor/profile_table.h"
+#include "monitor/settings_records.h"
+
+SaveErrorBoxProc saveErrorBox = MessageBoxExW;
+
+namespace {
+
+constexpr UINT kSaveErrorStyle = MB_ICONEXCLAMATION | MB_SYSTEMMODAL | MB_TOPMOST; // 0x41030
+constexpr WORD kMessageLanguage = 0x409;
+constexpr int kCheckpointFile = 6;
+constexpr wchar_t kTemporarySuffix[] = L".new";
+
+static_assert(kSaveErrorStyle == 0x41030);
+
+struct FileCloser {
+    void operator()(HANDLE file) const { CloseHandle(file); }
+};
+using UniqueFile = std::unique_ptr<void, FileCloser>;
+
+UniqueFile OpenFile(const wchar_t* path, DWORD access, DWORD share, DWORD disposition) {
+    HANDLE file = CreateFileW(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool IsExistingFile(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Reads the file, at most as much as a sound data file can hold: the rest could never be used.
+bool ReadDataFile(const wchar_t* path, std::vector<uint8_t>& bytes) {
+    UniqueFile file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (!file)
+        return false;
+    bytes.resize(kDataFileMaxSize);
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &read,
+                      nullptr))
+            return false;
+        if (read == 0)
+            break;
+        total += read;
+    }
+    bytes.resize(total);
+    return true;
+}
+
+bool WriteWhole(HANDLE file, const std::vector<uint8_t>& bytes) {
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &written,
+                       nullptr))
+            return false;
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        total += written;
+    }
+    return true;
+}
+
+// Writes the new content beside the old file and swaps it in; on failure the old file is untouched and
+// the last error says why.
+bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    // A read-only file is the user's wish to keep it (and not every system refuses to replace one).
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    const std::wstring temporary = path + kTemporarySuffix;
+    {
+        UniqueFile file = OpenFile(temporary.c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS);
+        if (!file)
+            return false;
+        if (!WriteWhole(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+            const DWORD error = GetLastError();
+            file.reset();
+            DeleteFileW(temporary.c_str());
+            SetLastError(error);
+            return false;
+        }
+        HANDLE handle = file.release();
+        if (!CloseHandle(handle)) {
+            const DWORD error = GetLastError();
+            DeleteFileW(temporary.c_str());
+            SetLastError(error);
+            return false;
+        }
+    }
+    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        SetLastError(error);
+        return false;
+    }
+    return true;
+}
+
+std::wstring ErrorDescription(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, kMessageLanguage, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty())
+        text = L"error " + std::to_wstring(error);
+    return text;
+}
+
+void ShowSaveError(const std::wstring& description, int checkpoint) {
+    const std::wstring text = L"ERROR: " + description + L" , Set Save File - " + std::to_wstring(checkpoint);
+    saveErrorBox(nullptr, text.c_str(), L"ARRAY_FileSave", kSaveErrorStyle, kMessageLanguage);
+}
+
+} // namespace
+
+int ARRAY_FileLoad(const wchar_t* path) {
+    if (!path || !IsExistingFile(path))
+        return 0;
+    std::vector<uint8_t> bytes;
+    try {
+        // A file that exists but cannot be read is treated like a missing one: nothing changes.
+        if (!ReadDataFile(path, bytes))
+            return 0;
+        return ParseDataFile(bytes, settings, profileTable) == LoadResult::Loaded ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        ProfileTableReset(profileTable);
+        return 0;
+    }
+}
+
+int ARRAY_FileSave(const wchar_t* path) {
+    int checkpoint = 1;
+    try {
+        if (ProfileTableUpperIndex(profileTable) < 0)
+            return 0;
+        checkpoint = 3;
+        settings.profileUpperIndex = profileTable.lastIndex;
+        checkpoint = 6; // the ids, names and records shrink together
+        ProfileTableShrinkToLastIndex(profileTable);
+        const std::vector<uint8_t> bytes = SerializeDataFile(settings, profileTable);
+        if (!path || !*path) {
+            ShowSaveError(ErrorDescription(ERROR_INVALID_NAME), checkpoint);
+            return 0;
+        }
+        if (!ReplaceDataFile(path, bytes)) {
+            ShowSaveError(ErrorDescription(GetLastError()), checkpoint);
+            return 0;
+        }
+        return 1;
+    } catch (const std::bad_alloc&) {
+        ShowSaveError(ErrorDescription(ERROR_NOT_ENOUGH_MEMORY), checkpoint);
+        return 0;
+    }
+}
