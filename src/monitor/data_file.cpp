@@ -109,16 +109,24 @@ bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes
     return true;
 }
 
-std::wstring ErrorDescription(DWORD error) {
+std::wstring SystemMessage(DWORD error, DWORD language) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, kMessageLanguage, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+        error, language, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
     if (buffer)
         LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
+    return text;
+}
+
+// In English like the rest of the box; in the system's language when English texts are not installed.
+std::wstring ErrorDescription(DWORD error) {
+    std::wstring text = SystemMessage(error, kMessageLanguage);
+    if (text.empty())
+        text = SystemMessage(error, 0);
     if (text.empty())
         text = L"error " + std::to_wstring(error);
     return text;

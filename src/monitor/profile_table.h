@@ -13,7 +13,8 @@
 constexpr std::size_t kProfileTableNameMax = 39;
 constexpr std::size_t kProfileTableNameBytes = 80;
 // Ids are one byte (1..255), so a sound table never holds more than 255 entries.
-constexpr int32_t kProfileTableMaxEntries = 255;
+constexpr int32_t kProfileIdMax = 255;
+constexpr int32_t kProfileTableMaxEntries = kProfileIdMax;
 constexpr int32_t kProfileTableGrowth = 8;
 
 // One name slot: UTF-16, NUL-terminated, stored as 80 bytes in the data file.

@@ -13,7 +13,7 @@ namespace {
 // again, from the sliders as they now stand.
 void EnsureCurrentProfile() {
     const int32_t id = settings.currentProfileId;
-    if (id >= 1 && id <= kProfileTableMaxEntries && ProfileTableFind(id))
+    if (id >= 1 && id <= kProfileIdMax && ProfileTableFind(id))
         return;
     settings.currentProfileId = kDefaultProfileId;
     if (!ProfileTableFind(kDefaultProfileId))
