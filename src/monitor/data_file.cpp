@@ -161,7 +161,7 @@ int ARRAY_FileSave(const wchar_t* path) {
             return 0;
         checkpoint = 3;
         settings.profileUpperIndex = profileTable.lastIndex;
-        checkpoint = 6; // the ids, names and records shrink together
+        checkpoint = kCheckpointFile; // the ids, names and records shrink together, then the file is written
         ProfileTableShrinkToLastIndex(profileTable);
         const std::vector<uint8_t> bytes = SerializeDataFile(settings, profileTable);
         if (!path || !*path) {
