@@ -1,0 +1,53 @@
+#include "app/shell_utilities.h"
+
+#include <shlobj.h>
+#include <shlwapi.h>
+
+namespace {
+
+constexpr std::size_t kResourceNameLength = 31;
+
+} // namespace
+
+std::wstring SpecialFolderPath(int csidl) {
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items)
+        return {};
+    wchar_t path[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListW(items, path);
+    CoTaskMemFree(items);
+    return found ? std::wstring(path) : std::wstring();
+}
+
+bool IsFolder(std::wstring_view path) {
+    return PathIsDirectoryW(std::wstring(path).c_str()) != FALSE;
+}
+
+bool FileExists(std::wstring_view path) {
+    return PathFileExistsW(std::wstring(path).c_str()) != FALSE;
+}
+
+std::wstring AddTrailingBackslash(std::wstring_view path) {
+    std::wstring result(path);
+    if (result.empty() || result.back() != L'\\')
+        result += L'\\';
+    return result;
+}
+
+HICON LoadIconResource(std::wstring_view name, HMODULE module, bool shared) {
+    if (!module)
+        module = GetModuleHandleW(nullptr);
+    if (!module)
+        return nullptr;
+    const std::wstring resource(name.substr(0, kResourceNameLength));
+    return static_cast<HICON>(LoadImageW(module, resource.c_str(), IMAGE_ICON, 0, 0, shared ? LR_SHARED : 0));
+}
+
+void SetWindowIconFromResource(HWND window, std::wstring_view name, bool fromResource) {
+    const std::wstring source(name);
+    HANDLE icon = fromResource
+                      ? LoadImageW(GetModuleHandleW(nullptr), source.c_str(), IMAGE_ICON, 0, 0, LR_SHARED)
+                      : LoadImageW(nullptr, source.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE);
+    if (icon)
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
