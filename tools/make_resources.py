@@ -317,6 +317,16 @@ def build_title_font():
     os2.fsSelection = (os2.fsSelection & ~0x21) | 0x40
     os2.ulCodePageRange1 |= 0b101  # Latin 1 and Cyrillic
     os2.achVendID = "GLMR"
+    # Fit the cell to the glyphs that are left: the program asks for a 24-pixel cell, and the source's
+    # generous line spacing would make the title needlessly small in it. Nothing is clipped.
+    glyf = source["glyf"]
+    outlines = [glyf[name] for name in source.getGlyphOrder() if glyf[name].numberOfContours]
+    for outline in outlines:
+        outline.recalcBounds(glyf)
+    top = max(outline.yMax for outline in outlines)
+    bottom = min(outline.yMin for outline in outlines)
+    os2.usWinAscent, os2.usWinDescent = top, -bottom
+    source["hhea"].ascent, source["hhea"].descent, source["hhea"].lineGap = top, bottom, 0
     source["head"].macStyle = 0
     source["head"].modified = FONT_TIMESTAMP
     source["post"].formatType = 2.0
