@@ -48,6 +48,19 @@ TEST(AddTrailingBackslash, AppendsOnlyWhenMissing) {
     EXPECT_EQ(AddTrailingBackslash(L"C:/Data/"), L"C:/Data/\\");
 }
 
+TEST(ProgramFolder, NamesTheRunningProgramNotTheCurrentDirectory) {
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(FreshScratchFolder(L"elsewhere").c_str());
+    const std::wstring folder = ProgramFolder();
+    SetCurrentDirectoryW(previous);
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), L'\\');
+    EXPECT_EQ(ProgramFileTitle(), L"glimra_windows_tests");
+    EXPECT_EQ(ProgramFilePath(), folder + L"glimra_windows_tests.exe");
+    EXPECT_TRUE(FileExists(ProgramFilePath()));
+}
+
 TEST(PathTests, TellFoldersFromFilesAndMissingPaths) {
     const std::wstring folder = FreshScratchFolder(L"paths");
     const std::wstring file = folder + L"file.txt";

@@ -160,6 +160,21 @@ TEST(LanguageFiles, WildcardsNeverNameAFile) {
     EXPECT_EQ(ReadUnicodeTextFile(ToU16(folder + L"a.*")), u"");
 }
 
+TEST(LanguageFiles, HugeFileIsNotReadIntoMemory) {
+    const std::wstring path = FreshScratchFolder(L"huge") + L"huge.lng";
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 64LL * 1024 * 1024;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    EXPECT_TRUE(RegularFileExists(ToU16(path)));
+    EXPECT_EQ(ReadUnicodeTextFile(ToU16(path)), u"");
+    DeleteFileW(path.c_str());
+}
+
 TEST(LanguageFiles, FoldersAndMissingPathsAreNotRegularFiles) {
     const std::wstring folder = FreshScratchFolder(L"kinds");
     EXPECT_FALSE(RegularFileExists(ToU16(folder)));
