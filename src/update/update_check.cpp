@@ -32,7 +32,7 @@ int ShowUpdateMessageBox(HWND owner, UpdateMessageKind kind, std::wstring_view t
 }
 
 void OpenPageInBrowser(const wchar_t* address) {
-    // A browser that cannot be started is not reported: the user still has the address in the message.
+    // Not reported: the check is over, and the menu still offers the same page.
     ShellExecuteW(nullptr, L"Open", address, L"", L"", SW_SHOWNORMAL);
 }
 
