@@ -1,0 +1,20 @@
+// The painters under the custom controls and the program's one shared tooltip window.
+#pragma once
+
+#include <windows.h>
+
+#include "controls/color_shift.h"
+
+constexpr int kGradientHorizontal = 0; // colour 1 at the left
+constexpr int kGradientVertical = 1;   // colour 1 at the top
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+void FrameSolid(HDC dc, const RECT& rect, COLORREF colour);
+void FillGradient(HDC dc, const RECT& rect, COLORREF colour1, COLORREF colour2, int mode);
+// A top-to-bottom gradient clipped to the rectangle with slightly rounded corners; clears the DC's clipping.
+void FillRoundGradient(HDC dc, const RECT& rect, COLORREF colour1, COLORREF colour2);
+
+// The first call creates the shared tooltip window (the tool of that call gets no tip); later calls give
+// the tool window its tip. The text is copied.
+void AddToolTip(HWND owner, HWND tool, const wchar_t* text);
+HWND ToolTipWindow();

@@ -1,0 +1,92 @@
+#include "controls/main_window_controls.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+#include "controls/button.h"
+#include "controls/trackbar.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS | TBS_VERT | TBS_BOTH |
+                               TBS_ENABLESELRANGE | TBS_FIXEDLENGTH;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr int kSliderTop = 62;
+constexpr int kSliderWidth = 90;
+constexpr int kSliderHeight = 296;
+constexpr int kButtonTop = 369;
+constexpr int kButtonHeight = 24;
+constexpr int kThumbLength = 48;
+constexpr int kTickFrequency = 4;
+constexpr int kPageSize = 10;
+constexpr int kMiddlePosition = 50;
+
+// Control ids and glyph characters of the icon font.
+constexpr int kBrightnessSliderId = 2010;
+constexpr int kContrastSliderId = 2011;
+constexpr int kVideoSliderId = 2012;
+constexpr int kResetButtonId = 3010;
+constexpr int kMenuButtonId = 3012;
+constexpr wchar_t kBrightnessGlyph = GLYPH_MONITOR_BRIGHTNESS;
+constexpr wchar_t kContrastGlyph = GLYPH_MONITOR_CONTRAST;
+constexpr wchar_t kVideoGlyph = GLYPH_VIDEO_BRIGHTNESS;
+constexpr wchar_t kResetGlyph = GLYPH_RESET;
+constexpr wchar_t kMenuGlyph = GLYPH_MENU;
+
+constexpr COLORREF kButtonFace = RGB(219, 219, 219);
+constexpr COLORREF kButtonText = RGB(100, 104, 116);
+
+HWND CreateSlider(HWND parent, int id, int x, const std::wstring& caption, wchar_t glyph, bool isSigned) {
+    HWND slider =
+        CreateWindowExW(0, L"Su_TrackBar", L"", kSliderStyle, x, kSliderTop, kSliderWidth, kSliderHeight,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    SendMessageW(slider, TBM_SETTHUMBLENGTH, kThumbLength, 0);
+    SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
+    SendMessageW(slider, TBM_SETPOS, FALSE, kMiddlePosition);
+    SendMessageW(slider, TBM_SETTICFREQ, kTickFrequency, 0);
+    SendMessageW(slider, TBM_SETPAGESIZE, 0, kPageSize);
+    // Posted, so they arrive after the synchronous copy below and survive it.
+    if (isSigned)
+        PostMessageW(slider, SUM_SETPROP, STP_SIGNED, 1);
+    PostMessageW(slider, SUM_SETPROP, STP_GLYPH, glyph);
+
+    SuTrackBarRecord settings;
+    settings.backgroundColour = RGB(255, 255, 255);
+    settings.accentColour = RGB(248, 248, 248);
+    settings.textColour = RGB(80, 80, 80);
+    settings.disabledFill = RGB(250, 250, 250);
+    settings.style = kTrackBarVerticalGradient;
+    wcsncpy(settings.caption, caption.c_str(), kTrackBarCaptionUnits - 1);
+    ApplyTrackBarSettings(slider, settings);
+    return slider;
+}
+
+HWND CreateButton(HWND parent, int id, int x, int width, const std::wstring& text) {
+    return CreateWindowExW(0, L"SuButton", text.c_str(), kButtonStyle, x, kButtonTop, width, kButtonHeight,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+} // namespace
+
+MainWindowControls CreateMainWindowControls(HWND parent, const std::wstring& brightnessCaption,
+                                            const std::wstring& contrastCaption,
+                                            const std::wstring& videoCaption, const std::wstring& resetText,
+                                            const std::wstring& menuText, HFONT glyphFont) {
+    MainWindowControls controls;
+    SuperclassWindowClass(L"msctls_trackbar32", L"Su_TrackBar", nullptr);
+    controls.brightnessSlider =
+        CreateSlider(parent, kBrightnessSliderId, 6, brightnessCaption, kBrightnessGlyph, false);
+    controls.contrastSlider =
+        CreateSlider(parent, kContrastSliderId, 102, contrastCaption, kContrastGlyph, false);
+    controls.videoSlider = CreateSlider(parent, kVideoSliderId, 198, videoCaption, kVideoGlyph, true);
+
+    RegisterButtonClass(L"SuButton", nullptr, kButtonFace, kButtonText, 0, nullptr, glyphFont, nullptr,
+                        nullptr);
+    controls.resetButton = CreateButton(parent, kResetButtonId, 6, 158, resetText);
+    controls.menuButton = CreateButton(parent, kMenuButtonId, 170, 118, menuText);
+    PostMessageW(controls.resetButton, SUM_SETPROP, SBP_GLYPH, kResetGlyph);
+    PostMessageW(controls.menuButton, SUM_SETPROP, SBP_GLYPH, kMenuGlyph);
+    return controls;
+}
