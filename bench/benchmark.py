@@ -49,7 +49,7 @@ class Program:
 
     def launch(self):
         env = dict(self.session.env)
-        env["WINEDEBUG"] = "-all,+debugstr"
+        env["WINEDEBUG"] = "-all,warn+seh"  # Wine reports OutputDebugString on this channel
         env["DXVA2_SIM_DIR"] = wine_path(self.monitor.folder)
         self.trace_path = self.session.scratch / f"{self.image_name}.trace"
         self.trace = open(self.trace_path, "wb")

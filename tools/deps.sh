@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-utils imagemagick
-    python3 python3-pytest python3-pil python3-fonttools
+    python3 python3-pytest python3-pil python3-fonttools fonts-comfortaa
 )
 
 missing=()

@@ -37,6 +37,9 @@ def main() -> int:
         person.screenshot(build_dir / "glimra-window.png",
                           (window["left"], window["top"], window["right"], window["bottom"]))
         print(f"Screenshots saved: {shot} and {build_dir / 'glimra-window.png'}")
+        # Wine's work area includes its taskbar, so the shown window covers the icon: hide it first.
+        person.click(100, 100)
+        poll(lambda: session.window().get("visible") == 0, message="the window hidden")
         person.click_tray_icon("middle")
         return run.wait_for_exit(timeout=30)
     finally:

@@ -1,17 +1,16 @@
-// Process entry point: a bare hidden window and its message loop, until the application shell lands.
+// Process entry: COM and the common controls for the thread, then the program, then the exit code.
 #include <windows.h>
 
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/startup.h"
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"GLIMRA_V1T3_Class";
-    RegisterClassExW(&wc);
-    CreateWindowExW(0, wc.lpszClassName, L"Glimra", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0x706F}; // includes the trackbar the sliders derive from
+    InitCommonControlsEx(&controls);
+    const int result = WinMain(instance, nullptr, GetCommandLineA(), SW_HIDE);
+    CoUninitialize();
+    ExitProcess(static_cast<UINT>(result));
 }

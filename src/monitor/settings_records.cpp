@@ -14,7 +14,8 @@ template <typename Record> std::array<uint8_t, sizeof(Record)> ToBytes(const Rec
 template <typename Record> Record FromBytes(std::span<const uint8_t> bytes) {
     Record record;
     std::memset(&record, 0, sizeof(Record));
-    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(Record)));
+    if (!bytes.empty())
+        std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(Record)));
     return record;
 }
 

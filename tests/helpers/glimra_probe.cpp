@@ -3,6 +3,7 @@
 //
 //   glimra_probe window                  main window state as key=value pairs
 //   glimra_probe workarea                the work area
+//   glimra_probe menu                    the open pop-up menu's rectangle
 //   glimra_probe tray                    the taskbar's child windows (tray icons among them)
 //   glimra_probe post MESSAGE W L        PostMessageW to the main window
 //   glimra_probe send MESSAGE W L        SendMessageW to the main window
@@ -29,9 +30,11 @@ constexpr UINT kBalloonUserClick = WM_USER + 5;
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 void Print(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
     std::string utf8(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr,
+                        nullptr);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fputc('\n', stdout);
 }
@@ -58,7 +61,9 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-HWND MainWindow() { return FindWindowW(kMainWindowClass, nullptr); }
+HWND MainWindow() {
+    return FindWindowW(kMainWindowClass, nullptr);
+}
 
 int SliderState(HWND main, int id, std::wstring& out, const wchar_t* name) {
     HWND slider = GetDlgItem(main, id);
@@ -147,8 +152,8 @@ int ShowBoxes() {
             if (button && IsWindowVisible(button))
                 buttons += (buttons.empty() ? L"" : L",") + std::to_wstring(id);
         }
-        Print(L"caption=" + Escape(WindowText(box)) + L"\ttext=" + Escape(WindowText(GetDlgItem(box, 0xFFFF))) +
-              L"\tbuttons=" + buttons);
+        Print(L"caption=" + Escape(WindowText(box)) + L"\ttext=" +
+              Escape(WindowText(GetDlgItem(box, 0xFFFF))) + L"\tbuttons=" + buttons);
     }
     return 0;
 }
@@ -167,7 +172,8 @@ int PressButton(int id) {
 int ShowAutostart() {
     wchar_t value[2048] = {};
     DWORD size = sizeof(value) - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Glimra", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Glimra", RRF_RT_REG_SZ, nullptr, value, &size) ==
+        ERROR_SUCCESS)
         Print(value);
     return 0;
 }
@@ -197,14 +203,28 @@ int ShowTrayWindows() {
             RECT r;
             GetWindowRect(window, &r);
             reinterpret_cast<std::vector<std::wstring>*>(parameter)->push_back(
-                std::wstring(className) + L"@" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
-                std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) +
+                std::wstring(className) + L"@" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) +
+                L"," + std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) +
                 (IsWindowVisible(window) ? L"" : L"(hidden)"));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&classes));
     for (const auto& entry : classes)
         Print(entry);
+    return 0;
+}
+
+// The open pop-up menu's window (class #32768), so a test can click its items like a person.
+int ShowMenu() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) {
+        Print(L"found=0");
+        return 0;
+    }
+    RECT r;
+    GetWindowRect(menu, &r);
+    Print(L"found=1 left=" + std::to_wstring(r.left) + L" top=" + std::to_wstring(r.top) + L" right=" +
+          std::to_wstring(r.right) + L" bottom=" + std::to_wstring(r.bottom));
     return 0;
 }
 
@@ -227,6 +247,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowWindowState();
     else if (command == L"workarea")
         result = ShowWorkArea();
+    else if (command == L"menu")
+        result = ShowMenu();
     else if (command == L"tray")
         result = ShowTrayWindows();
     else if (command == L"post")

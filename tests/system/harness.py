@@ -7,7 +7,8 @@ import time
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-DESKTOP_NAME = "glimra"
+# Wine shows its taskbar (and so keeps the work area above it) on the desktop named "shell".
+DESKTOP_NAME = "shell"
 DESKTOP_WIDTH, DESKTOP_HEIGHT = 1024, 768
 DEBUG_TRACE_PREFIX = "Glimra: "
 
@@ -109,6 +110,14 @@ class WineSession:
         self._configure_registry()
         self.exe = "C:\\Glimra\\Glimra.exe"
         self.user_dir = self._find_user_dir()
+        self._start_desktop()
+
+    def _start_desktop(self):
+        # The desktop and its taskbar come first: Wine gives a process the work area it sees when it starts.
+        self.desktop = subprocess.Popen([self.wine, "explorer", f"/desktop={DESKTOP_NAME},{DESKTOP_WIDTH}x{DESKTOP_HEIGHT}"],
+                                        env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        poll(lambda: "bottom=%d" % (DESKTOP_HEIGHT - 20) in self.probe("workarea"), timeout=60,
+             message="the desktop's taskbar")
 
     def run_wine(self, args, timeout=60, env=None, **kwargs):
         return subprocess.run([self.wine, *args], env=env or self.env, timeout=timeout,
@@ -230,7 +239,7 @@ class Glimra:
         self.monitor = monitor
         env = dict(session.env)
         env["DXVA2_SIM_DIR"] = wine_path(monitor.folder)
-        env["WINEDEBUG"] = "-all,+debugstr"
+        env["WINEDEBUG"] = "-all,warn+seh"  # Wine reports OutputDebugString on this channel
         self.trace_path = session.scratch / f"{name}-{time.monotonic_ns()}.trace"
         self.trace = open(self.trace_path, "wb")
         self.process = subprocess.Popen([session.wine, session.exe], env=env, stdout=subprocess.DEVNULL,
@@ -255,7 +264,7 @@ class Glimra:
         lines = []
         for raw in self.trace_path.read_bytes().decode("utf-8", "replace").splitlines():
             start = raw.find(DEBUG_TRACE_PREFIX)
-            if "debugstr" in raw and start >= 0:
+            if "OutputDebugString" in raw and start >= 0:
                 lines.append(raw[start:].rstrip('"').replace("\\n", ""))
         return lines
 

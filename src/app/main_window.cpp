@@ -1,0 +1,336 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "app/app_ids.h"
+#include "app/app_state.h"
+#include "app/notifications.h"
+#include "app/shell_utilities.h"
+#include "app/shutdown.h"
+#include "app/tray.h"
+#include "controls/color_shift.h"
+#include "controls/drawing.h"
+#include "controls/main_window_controls.h"
+#include "controls/trackbar.h"
+#include "i18n/text_keys.h"
+#include "i18n/text_table.h"
+#include "monitor/channels.h"
+#include "monitor/monitor_control.h"
+#include "monitor/profiles.h"
+#include "monitor/video_brightness.h"
+#include "platform/wide.h"
+
+namespace {
+
+enum PaletteIndex { kBackground, kFrame, kHeaderTop, kHeaderBottom, kTitleShadow, kTitleText };
+constexpr COLORREF kFooterColour = RGB(220, 222, 224);
+constexpr int kHeaderBottomEdge = 55;
+constexpr int kFooterTop = 365;
+constexpr UINT kMainClassStyle = CS_DBLCLKS | CS_SAVEBITS | CS_GLOBALCLASS;
+constexpr DWORD kMainExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+constexpr DWORD kMainStyle =
+    0x84000A50; // WS_POPUP | WS_CLIPSIBLINGS; the low bits mean nothing to this class
+
+HBRUSH backgroundBrush = nullptr;
+
+void PaintMainWindow(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+
+    RECT band = client;
+    band.bottom = kHeaderBottomEdge;
+    FillGradient(dc, band, appState.palette[kHeaderTop], appState.palette[kHeaderBottom], kGradientVertical);
+    band = client;
+    band.top = kHeaderBottomEdge;
+    band.bottom = 412;
+    FillSolid(dc, band, appState.palette[kBackground]);
+    band = client;
+    band.top = kFooterTop;
+    band.bottom = 430;
+    FillSolid(dc, band, kFooterColour);
+
+    SetBkMode(dc, TRANSPARENT);
+    if (appState.fonts[1].font)
+        SelectObject(dc, appState.fonts[1].font);
+    constexpr UINT kTitleFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP;
+    RECT shadow{4, 14, 294, 48};
+    SetTextColor(dc, appState.palette[kTitleShadow]);
+    DrawTextW(dc, kProgramTitle, -1, &shadow, kTitleFormat);
+    RECT title{0, 10, 294, 48};
+    SetTextColor(dc, appState.palette[kTitleText]);
+    DrawTextW(dc, kProgramTitle, -1, &title, kTitleFormat);
+
+    band = client;
+    band.top = 54;
+    FrameSolid(dc, band, appState.palette[kFrame]);
+    EndPaint(window, &paint);
+}
+
+bool LeftButtonDown() {
+    return (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+}
+
+void HandleSliderChange(HWND slider) {
+    if (slider == appState.brightnessSlider) {
+        if (!LeftButtonDown())
+            SetMonitorBrightness(physicalMonitor.physicalMonitorHandle,
+                                 MonitorValueFromPosition(GetSliderPosition(slider)));
+    } else if (slider == appState.contrastSlider) {
+        if (!LeftButtonDown())
+            SetMonitorContrast(physicalMonitor.physicalMonitorHandle,
+                               MonitorValueFromPosition(GetSliderPosition(slider)));
+    } else if (slider == appState.videoSlider) {
+        SetVideoBrightness(VideoLevelFromPosition(GetSliderPosition(slider)));
+    }
+}
+
+void ResetMonitorSettings() {
+    FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
+    SetSliderPosition(appState.videoSlider, kSliderStart, WM_VSCROLL);
+    ReadMonitorIntoSliders(nullptr);
+}
+
+void HandleMiddleButtonOnChild(HWND window, LPARAM lParam) {
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(window, &point);
+    if (WindowFromPoint(point) == appState.videoSlider) {
+        SetSliderPosition(appState.videoSlider, kSliderStart, WM_VSCROLL);
+        RedrawWindow(appState.videoSlider, nullptr, nullptr, RDW_INVALIDATE);
+    }
+}
+
+bool IsSliderId(int id) {
+    return id >= IDC_MONITOR_BRIGHTNESS && id <= IDC_VIDEO_BRIGHTNESS;
+}
+
+bool DialogOpen() {
+    return appState.aboutDialog || appState.optionsDialog;
+}
+
+} // namespace
+
+void InitPalette() {
+    appState.palette[kBackground] = RGB(255, 255, 255);
+    appState.palette[kFrame] = ColorShift(RGB(255, 255, 255), -44);
+    appState.palette[kHeaderTop] = RGB(43, 116, 165);
+    appState.palette[kHeaderBottom] = RGB(41, 113, 160);
+    appState.palette[kTitleShadow] = RGB(60, 90, 110);
+    appState.palette[kTitleText] = RGB(240, 242, 245);
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+    backgroundBrush = CreateSolidBrush(appState.palette[kBackground]);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = kMainClassStyle;
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = appState.appIcon;
+    windowClass.hIconSm = appState.appIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = backgroundBrush;
+    windowClass.lpszClassName = kMainWindowClass;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    const int x = static_cast<int>(std::lround((GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2.0));
+    const int y = static_cast<int>(std::lround((GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2.0));
+    return CreateWindowExW(kMainExStyle, kMainWindowClass, kProgramTitle, kMainStyle, x, y, kMainWindowWidth,
+                           kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+}
+
+HANDLE LoadResourceFont(const wchar_t* resourceName) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, resourceName, RT_RCDATA);
+    if (!resource)
+        return nullptr;
+    HGLOBAL loaded = LoadResource(module, resource);
+    const DWORD size = SizeofResource(module, resource);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes || size == 0)
+        return nullptr;
+    std::vector<BYTE> copy(static_cast<const BYTE*>(bytes), static_cast<const BYTE*>(bytes) + size);
+    DWORD count = 1;
+    return AddFontMemResourceEx(copy.data(), size, nullptr, &count);
+}
+
+BOOL LoadProgramFonts() {
+    appState.fonts[0] = {};
+    appState.fonts[1] = {};
+    appState.fonts[0].memoryFont = LoadResourceFont(L"FontGlimra");
+    if (appState.fonts[0].memoryFont) {
+        appState.fonts[0].font =
+            CreateFontW(22, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"FONTGLIMRA1");
+        SetTrackBarGlyphFont(appState.fonts[0].font);
+    }
+    appState.fonts[1].memoryFont = LoadResourceFont(L"PSEUDO_BRK");
+    if (appState.fonts[1].memoryFont)
+        appState.fonts[1].font =
+            CreateFontW(24, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"PSEUDO BRK");
+    return TRUE;
+}
+
+BOOL CreateMainControls() {
+    appState.captionFont =
+        CreateFontW(16, 0, 2700, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"Tahoma");
+    SetTrackBarFont(appState.captionFont);
+
+    wchar_t adapterName[128] = {};
+    wchar_t monitorName[128] = {};
+    GetDisplayNames(adapterName, monitorName);
+    auto caption = [](const TextKey& key, const wchar_t* device) {
+        std::wstring text = ToWide(GetText(key)) + L": " + device;
+        if (text.size() > 63)
+            text.resize(63);
+        return text;
+    };
+    MainWindowControls controls = CreateMainWindowControls(
+        appState.mainWindow, caption(kMonitorBrightnes, monitorName), caption(kContrastMonitor, monitorName),
+        caption(kVideoBrightnes, adapterName), ToWide(GetText(kResetSettings)), ToWide(GetText(kMenu)),
+        appState.fonts[0].font);
+    appState.brightnessSlider = controls.brightnessSlider;
+    appState.contrastSlider = controls.contrastSlider;
+    appState.videoSlider = controls.videoSlider;
+    appState.resetButton = controls.resetButton;
+    appState.menuButton = controls.menuButton;
+    monitorSliders = {appState.brightnessSlider, appState.contrastSlider, appState.videoSlider};
+
+    InitMonitorControl();
+    return TRUE;
+}
+
+void CreateResetTooltip() {
+    if (appState.tooltipCreated)
+        return;
+    appState.tooltipCreated = 1;
+    AddToolTip(appState.mainWindow, nullptr, L"");
+    AddToolTip(appState.mainWindow, appState.resetButton, ToWide(GetText(kResetSettingsTT)).c_str());
+}
+
+void PlaceMainWindow(HWND window, bool nearCursor) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int x = work.right - width;
+    int y = work.bottom - height;
+
+    wchar_t trace[96];
+    std::swprintf(trace, 96, L"%ld - %ld - %ld - %ld", work.left, work.top, work.right, work.bottom);
+    OutputDebugStringW(trace);
+
+    if (nearCursor) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        x = cursor.x - width / 2;
+        if (x + width > work.right)
+            x = work.right - width;
+        else if (work.left > 0)
+            x = work.left;
+        if (work.top > 0)
+            y = work.top;
+    }
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TRAYNOTIFY) {
+        HandleTrayNotify(window, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (appState.taskbarCreatedMessage != 0 && message == appState.taskbarCreatedMessage) {
+        AddTrayIcon(window, kProgramTitle, kTrayIconName, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    switch (message) {
+    case WM_CREATE:
+        SetTimer(window, IDT_REMINDERS, kReminderDelayMs, nullptr);
+        AddTrayIcon(window, kProgramTitle, kTrayIconName, -1);
+        return 1;
+    case WM_TIMER:
+        if (wParam == IDT_REMINDERS) {
+            KillTimer(window, IDT_REMINDERS);
+            RunReminderCheck(window);
+        }
+        break;
+    case WM_SETCURSOR: {
+        HWND control = reinterpret_cast<HWND>(wParam);
+        if (control != appState.hoverControl && IsSliderId(GetDlgCtrlID(control))) {
+            SetFocus(control);
+            SetForegroundWindow(window);
+            appState.hoverControl = control;
+        }
+        break;
+    }
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int notification = HIWORD(wParam);
+        if (id == IDCANCEL && notification == 0) {
+            SendMessageW(window, WM_DESTROY, wParam, lParam);
+            return 1;
+        }
+        if (id == IDOK && notification == 0) {
+            HWND focus = GetFocus();
+            if (HWND next = GetNextDlgTabItem(GetParent(focus), focus, FALSE))
+                SetFocus(next);
+        } else if (id == IDC_RESET_SETTINGS && notification == BN_CLICKED) {
+            ResetMonitorSettings();
+        } else if (id == IDC_MENU && notification == BN_CLICKED) {
+            ShowPopupMenu(window);
+            return 0;
+        }
+        break;
+    }
+    case WM_VSCROLL:
+    case kSliderNotifyMessage:
+        HandleSliderChange(reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_MBUTTONDOWN)
+            HandleMiddleButtonOnChild(window, lParam);
+        break;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (IsSliderId(static_cast<int>(header->idFrom)) && header->code == static_cast<UINT>(NM_CUSTOMDRAW))
+            return TrackBarCustomDraw(lParam);
+        break;
+    }
+    case WM_PAINT:
+        PaintMainWindow(window);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_NCACTIVATE:
+        if (wParam == 0) {
+            appState.savedFocus = GetFocus();
+            if (!DialogOpen())
+                ShowWindow(window, SW_HIDE);
+        } else if (appState.savedFocus) {
+            SetFocus(appState.savedFocus);
+            SetActiveWindow(appState.savedFocus);
+            appState.savedFocus = nullptr;
+        }
+        break;
+    case WM_ENDSESSION:
+        SaveSettings();
+        break;
+    case WM_DESTROY:
+        ShutDownProgram();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

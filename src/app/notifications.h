@@ -1,0 +1,12 @@
+// Messages outside the dialogs: the one-copy and autostart boxes, the reminder balloons and the update
+// question.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Returns the button chosen for "CheckUpdateNow" (IDYES, IDNO), otherwise 0; unknown keys do nothing.
+int ShowNotification(std::wstring_view key);
+// Once per start, on the first tick of the reminder timer.
+void RunReminderCheck(HWND window);

@@ -1,0 +1,193 @@
+#include "app/tray.h"
+
+#include <string>
+
+#include "app/app_ids.h"
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/program_folder.h"
+#include "app/shell_utilities.h"
+#include "dialogs/dialogs.h"
+#include "i18n/language.h"
+#include "i18n/text_keys.h"
+#include "i18n/text_table.h"
+#include "monitor/monitor_control.h"
+#include "platform/wide.h"
+#include "update/update_check.h"
+
+namespace {
+
+constexpr int kAddAttempts = 21;
+constexpr UINT kTrayIconDataSize = 936; // up to dwInfoFlags: no guidItem, no hBalloonIcon
+constexpr UINT kDefaultBalloonMs = 10000;
+constexpr UINT NIN_BALLOON_USER_CLICK = WM_USER + 5;
+
+UINT BalloonTimeout(int32_t balloonTime) {
+    const UINT low = static_cast<UINT>(balloonTime) & 0xFFFF;
+    return low == 0 ? kDefaultBalloonMs : low;
+}
+
+void CopyCut(wchar_t* field, std::size_t units, std::wstring_view text) {
+    lstrcpynW(field, std::wstring(text).c_str(), static_cast<int>(units));
+}
+
+// One pending message is handled between attempts, so a shell that is still starting can answer.
+void WaitBeforeNextAttempt() {
+    MSG message;
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    } else {
+        Sleep(1);
+    }
+    Sleep(GetTickCount() < 30000 ? 500 : 100);
+}
+
+void OpenHelpFile() {
+    const std::wstring folder = ProgramFolder();
+    std::wstring help = folder + L"Help\\" + ToWide(CurrentLanguageName()) + L".RTF";
+    if (help.size() > 254)
+        help.resize(254);
+    if (!FileExists(help))
+        help = folder + L"Help\\english.rtf";
+    ShellExecuteW(appState.ownerWindow, L"Open", help.c_str(), L"", L"", SW_SHOWNORMAL);
+}
+
+void AppendItem(HMENU menu, int id, const TextKey& key) {
+    AppendMenuW(menu, MF_STRING, id, ToWide(GetText(key)).c_str());
+}
+
+} // namespace
+
+void OpenWebPage(const wchar_t* address) {
+    ShellExecuteW(appState.ownerWindow, L"Open", address, L"", L"", SW_SHOWNORMAL);
+}
+
+int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int32_t balloonTime) {
+    NOTIFYICONDATAW& data = appState.trayIconData;
+    data.cbSize = kTrayIconDataSize;
+    data.hWnd = window;
+    data.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr)));
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
+    data.uCallbackMessage = WM_TRAYNOTIFY;
+    data.hIcon = LoadIconResource(iconName, nullptr, false);
+    CopyCut(data.szTip, 128, tip);
+    data.uTimeout = BalloonTimeout(balloonTime);
+    data.dwInfoFlags = NIIF_USER | NIIF_NOSOUND;
+    for (int attempt = 0; attempt < kAddAttempts; ++attempt) {
+        if (Shell_NotifyIconW(NIM_ADD, &data)) {
+            OutputDebugStringW(L"Glimra: tray icon added\n"); // for debuggers and the start-up benchmark
+            break;
+        }
+        WaitBeforeNextAttempt();
+    }
+    appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    return 1;
+}
+
+int ShowTrayBalloon(std::wstring_view title, std::wstring_view text, const wchar_t* iconName,
+                    int32_t balloonTime) {
+    NOTIFYICONDATAW& data = appState.trayIconData;
+    if (iconName && *iconName) {
+        // The balloon's image is the tray icon's own, so a fresh icon replaces the one held.
+        HICON previous = data.hIcon;
+        data.hIcon = LoadIconResource(iconName, nullptr, false);
+        if (previous && previous != data.hIcon)
+            DestroyIcon(previous);
+    }
+    data.uTimeout = BalloonTimeout(balloonTime);
+    CopyCut(data.szInfoTitle, 64, title);
+    CopyCut(data.szInfo, 256, text);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+    return 1;
+}
+
+int RemoveTrayIcon() {
+    NOTIFYICONDATAW& data = appState.trayIconData;
+    if (data.hIcon) {
+        DestroyIcon(data.hIcon);
+        data.hIcon = nullptr;
+    }
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    return 1;
+}
+
+void HandleTrayNotify(HWND window, LPARAM lParam) {
+    switch (LOWORD(lParam)) {
+    case WM_LBUTTONDOWN:
+        if (IsWindowVisible(window)) {
+            SetActiveWindow(window);
+            break;
+        }
+        ShowWindow(window, SW_SHOWNORMAL);
+        SetFocus(window);
+        SetForegroundWindow(window);
+        SetFocus(monitorState.ddcEnabled ? appState.brightnessSlider : appState.videoSlider);
+        PlaceMainWindow(window, true);
+        break;
+    case WM_RBUTTONUP:
+        ShowPopupMenu(window);
+        break;
+    case WM_MBUTTONDOWN:
+        PostMessageW(window, WM_DESTROY, 0, 0);
+        break;
+    case NIN_BALLOON_USER_CLICK:
+        if (appState.notificationKind == 1)
+            OpenWebPage(GLIMRA_DONATE_PAGE);
+        else if (appState.notificationKind == 2)
+            OpenWebPage(GLIMRA_PROGRAM_PAGE);
+        appState.notificationKind = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void ShowPopupMenu(HWND window) {
+    HMENU menu = CreatePopupMenu();
+    AppendItem(menu, IDM_ABOUT, kMainMenuAboutProgram);
+    AppendItem(menu, IDM_HELP, kHelp);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendItem(menu, IDM_CHECK_UPDATE, kCheckUpdate);
+    AppendItem(menu, IDM_WEBSITE, kProgramWebsite);
+    AppendItem(menu, IDM_ASSISTANCE, kProjectAssistance);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendItem(menu, IDM_SETTINGS, kMainMenuProgramSetting);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendItem(menu, IDM_CANCEL, kCancel);
+    AppendItem(menu, IDM_EXIT, kExit);
+
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    const int command =
+        TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_VERTICAL, cursor.x, cursor.y, window, nullptr);
+    switch (command) {
+    case IDM_ABOUT:
+        if (!appState.aboutDialog)
+            ShowAboutDialog(window);
+        break;
+    case IDM_SETTINGS:
+        if (!appState.optionsDialog)
+            ShowOptionsDialog(window);
+        break;
+    case IDM_HELP:
+        OpenHelpFile();
+        break;
+    case IDM_CHECK_UPDATE:
+        RunUpdateCheck(window);
+        break;
+    case IDM_EXIT:
+        SendMessageW(window, WM_DESTROY, 0, 0);
+        break;
+    case IDM_WEBSITE:
+        OpenWebPage(GLIMRA_PROGRAM_PAGE);
+        break;
+    case IDM_ASSISTANCE:
+        OpenWebPage(GLIMRA_DONATE_PAGE);
+        break;
+    default:
+        break;
+    }
+    DestroyMenu(menu);
+}

@@ -1,0 +1,230 @@
+"""The program in the tray, driven as a person would: tray clicks, slider drags, keys."""
+import time
+
+import pytest
+
+import datafile
+from harness import parse_pairs, poll
+from person import Person, TRAY_ICON
+
+SLIDER_X = {"brightness": 51, "contrast": 147, "video": 243}  # centres, in window coordinates
+SLIDER_MIDDLE_Y = 210
+RESET_BUTTON = (85, 381)
+ONE_COPY_CAPTION = "Glimra VX 1.3.1.2- version. -  Program not allowed"
+
+
+@pytest.fixture
+def person(display):
+    return Person(display.name)
+
+
+def data_file(wine):
+    return wine.data_folder / "DataProfiles.dat"
+
+
+def started(start_glimra, wine):
+    run = start_glimra()
+    run.wait_for_window()
+    # The icon is added during window creation; the tray then needs a moment to draw it.
+    poll(lambda: wine.window().get("found") == 1, message="main window")
+    return run
+
+
+def show_window(person, wine):
+    person.click_tray_icon("left")
+    return poll(lambda: (lambda w: w if w.get("visible") == 1 else None)(wine.window()), message="window shown")
+
+
+def hide_window(person, wine):
+    # Wine's work area includes its taskbar, so the shown window covers the tray icon.
+    if wine.window().get("visible") == 1:
+        person.click(100, 100)
+        poll(lambda: wine.window()["visible"] == 0, message="window hidden")
+
+
+def end_by_middle_click(person, run):
+    hide_window(person, run.session)
+    person.click_tray_icon("middle")
+    assert run.wait_for_exit(timeout=30) == 0
+
+
+def test_first_start_creates_the_data_file_and_registers_autostart(start_glimra, wine, person):
+    assert not wine.data_folder.exists()
+    run = started(start_glimra, wine)
+    assert wine.data_folder.is_dir(), "the data folder exists once the program runs"
+    assert wine.autostart_value().lower() == "c:\\glimra\\glimra.exe"
+    assert wine.window()["visible"] == 0, "the window starts hidden"
+    end_by_middle_click(person, run)
+
+    saved = datafile.parse(data_file(wine).read_bytes())
+    assert saved["size"] == 5108
+    assert saved["startCount"] == 1
+    assert saved["currentProfileId"] == 255
+    assert saved["id"] == 255 and saved["name"] == "Default" and saved["recordName"] == "Default"
+    assert saved["positions"] == (50, 50, 50)
+
+
+def test_left_click_shows_the_window_next_to_the_icon_and_a_click_elsewhere_hides_it(
+        start_glimra, wine, person, artifacts):
+    started(start_glimra, wine)
+    shown = show_window(person, wine)
+    work = dict(item.split("=") for item in wine.probe("workarea").split())
+    width = shown["right"] - shown["left"]
+    assert (width, shown["bottom"] - shown["top"]) == (294, 398)
+    assert shown["bottom"] == int(work["bottom"]), "at the bottom of the work area"
+    expected_left = min(TRAY_ICON[0] - width // 2, int(work["right"]) - width)
+    assert shown["left"] == expected_left, "centred on the cursor, never past the work area's right edge"
+    assert shown["focus"] == 2010, "the brightness slider has the focus"
+    person.screenshot(artifacts / "main-window.png",
+                      (shown["left"], shown["top"], shown["right"], shown["bottom"]))
+
+    person.click(200, 200)
+    poll(lambda: wine.window()["visible"] == 0, message="window hidden after a click elsewhere")
+
+
+def test_dragging_the_brightness_slider_sends_once_after_release(start_glimra, wine, person, monitor):
+    started(start_glimra, wine)
+    shown = show_window(person, wine)
+    monitor_writes_before = len(monitor.writes())
+    x = shown["left"] + SLIDER_X["brightness"]
+    person.press(x, shown["top"] + SLIDER_MIDDLE_Y)
+    released = person.drag_to(x, shown["top"] + SLIDER_MIDDLE_Y + 60)
+
+    writes = poll(lambda: monitor.writes(0x10), timeout=5, message="a brightness write")
+    time.sleep(1.0)
+    writes = monitor.writes(0x10)
+    assert len(monitor.writes()) - monitor_writes_before == 1, "one write for the whole drag"
+    position = wine.window()["brightness"]
+    assert position != 50
+    assert writes[0]["value"] == 100 - position
+    delay_ms = writes[0]["epoch_ms"] - released * 1000
+    assert 400 <= delay_ms <= 1500, f"sent {delay_ms:.0f} ms after the release, expected about 540"
+
+
+def test_arrow_keys_send_one_write_per_step_and_the_video_slider_follows_every_step(
+        start_glimra, wine, person, monitor):
+    run = started(start_glimra, wine)
+    show_window(person, wine)
+    person.key("Down", "Down", "Down")
+    poll(lambda: len(monitor.writes(0x10)) == 3, timeout=5, message="three brightness writes")
+    time.sleep(1.0)
+    # Each step starts a worker; every worker sends the value pending when it wakes, so the last one wins.
+    assert len(monitor.writes(0x10)) == 3
+    assert monitor.writes(0x10)[-1]["value"] == 47
+    assert monitor.state()["brightness"] == "47"
+
+    person.key("Tab", "Tab")
+    poll(lambda: wine.window()["focus"] == 2012, message="focus on the video slider")
+    person.key("Up", "Up")
+    poll(lambda: "Glimra: video level 2" in run.debug_trace(), message="video level traces")
+    levels = [line for line in run.debug_trace() if "video level" in line]
+    # The trackbar notifies on the step and again at its end; both reach the gamma ramp.
+    assert [level for i, level in enumerate(levels) if i == 0 or levels[i - 1] != level] == [
+        "Glimra: video level 1", "Glimra: video level 2"]
+    assert wine.window()["video"] == 48
+
+
+def test_reset_sends_the_factory_code_and_reads_the_monitor_back(start_glimra, wine, person, monitor):
+    monitor.configure("brightness=20\ncontrast=30\nfactory_brightness=80\nfactory_contrast=75\n")
+    started(start_glimra, wine)
+    shown = show_window(person, wine)
+    person.click(shown["left"] + RESET_BUTTON[0], shown["top"] + RESET_BUTTON[1])
+    poll(lambda: monitor.writes(0x05), timeout=5, message="the factory reset")
+    assert monitor.writes(0x05)[0]["value"] == 1
+    state = poll(lambda: (lambda w: w if w["brightness"] == 20 else None)(wine.window()), message="read back")
+    assert state["contrast"] == 25
+    assert state["video"] == 50
+
+
+def test_a_silent_monitor_leaves_the_monitor_sliders_disabled_on_the_second_start(
+        start_glimra, wine, person, monitor):
+    first = started(start_glimra, wine)
+    end_by_middle_click(person, first)
+    monitor.configure("silent=1\n")
+    second = started(start_glimra, wine)
+    state = poll(lambda: (lambda w: w if w.get("brightness_enabled") == 0 else None)(wine.window()), timeout=15,
+                 message="brightness slider disabled")
+    assert state["contrast_enabled"] == 0
+    assert state["video_enabled"] == 1
+    reads = monitor.calls("GetVCPFeatureAndVCPFeatureReply")
+    assert len(reads) == 6, "three attempts per channel"
+    end_by_middle_click(person, second)
+
+
+def test_a_second_copy_shows_the_one_copy_box_which_closes_by_itself(start_glimra, wine, person):
+    first = started(start_glimra, wine)
+    before = data_file(wine).read_bytes() if data_file(wine).exists() else None
+    second = start_glimra(name="second")
+    box = poll(lambda: [b for b in wine.message_boxes() if b["caption"] == ONE_COPY_CAPTION], timeout=20,
+               message="the one-copy box")[0]
+    shown_at = time.monotonic()
+    assert box["text"] == "Glimra V1.3 - One copy of the program is already running!"
+    assert second.wait_for_exit(timeout=15) == 0
+    closed_after = time.monotonic() - shown_at
+    assert 3.0 <= closed_after <= 9.0, f"closed after {closed_after:.1f} s, expected about 5"
+    assert first.running()
+    after = data_file(wine).read_bytes() if data_file(wine).exists() else None
+    assert after == before, "the second copy writes nothing"
+    end_by_middle_click(person, first)
+
+
+@pytest.mark.parametrize("how", ["escape", "menu-exit", "middle-click"])
+def test_every_way_out_saves_and_removes_the_icon(start_glimra, wine, person, monitor, how):
+    run = started(start_glimra, wine)
+    icon_area = person.tray_icon_area()
+    shown = show_window(person, wine)
+    person.key("Down", "Down")
+    poll(lambda: wine.window()["brightness"] == 52, message="brightness moved")
+    if how == "escape":
+        person.key("Escape")
+    elif how == "menu-exit":
+        hide_window(person, wine)
+        person.click_tray_icon("right")
+        menu = poll(lambda: (lambda m: m if m.get("found") == 1 else None)(parse_pairs(wine.probe("menu"))),
+                    message="the pop-up menu")
+        person.click(menu["left"] + 40, menu["bottom"] - 11)  # Exit is the last item
+    else:
+        hide_window(person, wine)
+        person.click_tray_icon("middle")
+    assert run.wait_for_exit(timeout=30) == 0
+    saved = datafile.parse(data_file(wine).read_bytes())
+    assert saved["positions"][0] == 52
+    poll(lambda: person.tray_icon_area() != icon_area, timeout=10, message="the tray icon removed")
+
+
+def test_positions_come_back_at_the_next_start(start_glimra, wine, person, monitor):
+    run = started(start_glimra, wine)
+    show_window(person, wine)
+    person.key("Tab", "Tab", "Down", "Down", "Down")  # video slider to 53: level −3
+    poll(lambda: wine.window()["video"] == 53, message="video moved")
+    end_by_middle_click(person, run)
+    monitor.configure("brightness=35\ncontrast=45\n")
+
+    again = started(start_glimra, wine)
+    state = poll(lambda: (lambda w: w if w["video"] == 53 and w["brightness"] == 65 else None)(wine.window()),
+                 timeout=15, message="positions restored")
+    assert state["contrast"] == 55, "monitor sliders show the monitor's own values"
+    assert "Glimra: video level -3" in again.debug_trace(), "the stored video level is applied"
+    end_by_middle_click(person, again)
+
+
+def test_start_119_shows_the_improved_version_balloon_then_asks_about_updates(
+        start_glimra, wine, person, artifacts):
+    wine.data_folder.mkdir(parents=True)
+    data_file(wine).write_bytes(datafile.build(start_count=119))
+    run = start_glimra()
+    box = poll(lambda: [b for b in wine.message_boxes() if b["caption"] == "Glimra VX 1.3.1.2- version."],
+               timeout=20, message="the update question")[0]
+    assert box["text"] == "Glimra V1.3 has not been updated for a long time. Check for updates now?"
+    assert box["buttons"] == "6,7"
+    person.screenshot(artifacts / "reminders.png")
+    wine.probe("press", "7")
+    poll(lambda: not wine.message_boxes(), message="question answered")
+
+    wine.probe("post", "balloon-click")
+    pages = poll(lambda: wine.browser_log(), timeout=15, message="the program page opened")
+    assert len(pages) == 1 and pages[0].endswith("/win/glimra/")
+    wine.probe("post", "balloon-click")
+    time.sleep(2)
+    assert len(wine.browser_log()) == 1, "a second click opens nothing"
+    end_by_middle_click(person, run)
