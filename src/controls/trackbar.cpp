@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kClassNameUnits = 32;
+constexpr UINT kSetPositionNotify = WM_USER + 34; // TBM_SETPOSNOTIFY, missing from older headers
 constexpr UINT kValueFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP;
 constexpr UINT kCaptionFormat = DT_WORD_ELLIPSIS | DT_NOCLIP;
 
@@ -69,6 +70,38 @@ void StoreProperty(SuTrackBarRecord& record, WPARAM code, LPARAM value) {
     default:
         break;
     }
+}
+
+// Messages after which the thumb may stand elsewhere. TBM_SETPOS without redraw asks for no repaint.
+bool MayMoveThumb(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_TIMER:
+    case WM_SIZE:
+    case TBM_SETRANGE:
+    case TBM_SETRANGEMIN:
+    case TBM_SETRANGEMAX:
+    case kSetPositionNotify:
+        return true;
+    case TBM_SETPOS:
+        return wParam != FALSE;
+    default:
+        return false;
+    }
+}
+
+// The trackbar invalidates only around its thumb, but the level bar runs from the thumb to the bottom:
+// when the position changes the whole picture is stale.
+LRESULT CallBaseRepaintingOnMove(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT before = CallBase(window, TBM_GETPOS, 0, 0);
+    const LRESULT result = CallBase(window, message, wParam, lParam);
+    if (IsWindow(window) && CallBase(window, TBM_GETPOS, 0, 0) != before)
+        InvalidateRect(window, nullptr, FALSE);
+    return result;
 }
 
 RECT ToRect(const LayoutRect& rect) {
@@ -245,6 +278,8 @@ LRESULT CALLBACK TrackBarProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         RemovePropW(window, kIndexProperty);
         break;
     default:
+        if (MayMoveThumb(message, wParam) && RecordOf(window))
+            return CallBaseRepaintingOnMove(window, message, wParam, lParam);
         break;
     }
     return CallBase(window, message, wParam, lParam);

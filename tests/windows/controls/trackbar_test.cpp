@@ -265,7 +265,7 @@ TEST(TrackBarCustomDraw, AnswersEachStageAsTheTrackBarExpects) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST(TrackBarCustomDraw, AnIdleVisibleSliderIsNotRepaintedAgain) {
+TEST(TrackBarCustomDraw, RepaintsOnlyWhenSomethingChanged) {
     ControlHost host(true);
     const MainWindowControls controls =
         CreateMainWindowControls(host.Window(), L"B", L"C", L"V", L"Reset", L"Menu", nullptr);
@@ -275,8 +275,16 @@ TEST(TrackBarCustomDraw, AnIdleVisibleSliderIsNotRepaintedAgain) {
     // Once painted, nothing is left to paint: the picture does not invalidate itself.
     RECT update;
     EXPECT_FALSE(GetUpdateRect(controls.brightnessSlider, &update, FALSE));
+    // A move repaints the whole slider: the level bar reaches far beyond the thumb.
     SendMessageW(controls.brightnessSlider, TBM_SETPOS, TRUE, 20);
-    EXPECT_TRUE(GetUpdateRect(controls.brightnessSlider, &update, FALSE));
+    ASSERT_TRUE(GetUpdateRect(controls.brightnessSlider, &update, FALSE));
+    RECT client;
+    GetClientRect(controls.brightnessSlider, &client);
+    EXPECT_TRUE(EqualRect(&update, &client));
+    UpdateWindow(controls.brightnessSlider);
+    SendMessageW(controls.brightnessSlider, WM_KEYDOWN, VK_END, 0);
+    ASSERT_TRUE(GetUpdateRect(controls.brightnessSlider, &update, FALSE));
+    EXPECT_TRUE(EqualRect(&update, &client));
 }
 
 } // namespace
