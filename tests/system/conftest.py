@@ -4,6 +4,7 @@ from pathlib import Path
 import pytest
 
 from harness import Display, Glimra, SimulatedMonitor, WineSession
+from person import Person
 
 ARTIFACTS = Path(__file__).resolve().parent / "artifacts"
 
@@ -29,6 +30,11 @@ def wine(build_dir, display):
     session = WineSession(build_dir, display)
     yield session
     session.close()
+
+
+@pytest.fixture
+def person(display):
+    return Person(display.name)
 
 
 @pytest.fixture

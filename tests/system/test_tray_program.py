@@ -4,18 +4,14 @@ import time
 import pytest
 
 import datafile
-from harness import parse_pairs, poll
-from person import Person, TRAY_ICON
+import menu
+from harness import poll
+from person import TRAY_ICON
 
 SLIDER_X = {"brightness": 51, "contrast": 147, "video": 243}  # centres, in window coordinates
 SLIDER_MIDDLE_Y = 210
 RESET_BUTTON = (85, 381)
 ONE_COPY_CAPTION = "Glimra VX 1.3.1.2- version. -  Program not allowed"
-
-
-@pytest.fixture
-def person(display):
-    return Person(display.name)
 
 
 def data_file(wine):
@@ -179,10 +175,7 @@ def test_every_way_out_saves_and_removes_the_icon(start_glimra, wine, person, mo
         person.key("Escape")
     elif how == "menu-exit":
         hide_window(person, wine)
-        person.click_tray_icon("right")
-        menu = poll(lambda: (lambda m: m if m.get("found") == 1 else None)(parse_pairs(wine.probe("menu"))),
-                    message="the pop-up menu")
-        person.click(menu["left"] + 40, menu["bottom"] - 11)  # Exit is the last item
+        menu.choose(wine, person, "Exit")
     else:
         hide_window(person, wine)
         person.click_tray_icon("middle")
