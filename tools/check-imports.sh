@@ -3,6 +3,7 @@
 set -euo pipefail
 allowed='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|SHELL32|SHLWAPI|ADVAPI32|OLE32|OLEAUT32|WININET|MSIMG32|msvcrt|api-ms-win-[a-z0-9-]+)\.dll$'
 bad=0
+shopt -s nocasematch
 while read -r dll; do
     if ! [[ "$dll" =~ $allowed ]]; then
         echo "unexpected import: $dll" >&2
