@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
+#include "app/main_window.h"
 #include "controls/drawing.h"
 #include "controls/main_window_controls.h"
 #include "controls/trackbar.h"
@@ -33,21 +33,8 @@ struct Gallery {
 };
 Gallery gallery;
 
-// Adds a font from the program's RCDATA resources; false when it is not there.
-bool AddResourceFont(const wchar_t* name) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, name, RT_RCDATA);
-    if (!resource)
-        return false;
-    HGLOBAL loaded = LoadResource(module, resource);
-    const DWORD size = SizeofResource(module, resource);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes || size == 0)
-        return false;
-    std::vector<BYTE> copy(static_cast<const BYTE*>(bytes), static_cast<const BYTE*>(bytes) + size);
-    DWORD count = 1;
-    return AddFontMemResourceEx(copy.data(), size, nullptr, &count) != nullptr;
-}
+// The program's own loader: a font from the RCDATA resources, added privately to the process.
+bool AddResourceFont(const wchar_t* name) { return LoadResourceFont(name) != nullptr; }
 
 HFONT MakeFont(int height, int escapement, const wchar_t* face) {
     return CreateFontW(height, 0, escapement, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, face);

@@ -140,6 +140,10 @@ class WineSession:
             "[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\r\n"
             f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n"
             "[HKEY_CLASSES_ROOT\\https\\shell\\open\\command]\r\n"
+            f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n"
+            # Help files open in the same stand-in, so tests see which file was asked for.
+            "[HKEY_CLASSES_ROOT\\.rtf]\r\n@=\"GlimraTest.Document\"\r\n\r\n"
+            "[HKEY_CLASSES_ROOT\\GlimraTest.Document\\shell\\open\\command]\r\n"
             f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n",
             encoding="ascii")
         self.run_wine(["regedit", "/S", wine_path(reg)], timeout=60)

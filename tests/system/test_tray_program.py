@@ -221,3 +221,31 @@ def test_start_119_shows_the_improved_version_balloon_then_asks_about_updates(
     time.sleep(2)
     assert len(wine.browser_log()) == 1, "a second click opens nothing"
     end_by_middle_click(person, run)
+
+
+def test_help_opens_the_file_in_the_programs_own_folder_not_the_current_one(start_glimra, wine, person):
+    # The program runs with the scratch folder as its current directory; a decoy help file waits there.
+    decoy = wine.scratch / "Help"
+    decoy.mkdir(exist_ok=True)
+    (decoy / "English.RTF").write_text("decoy")
+    (decoy / "english.rtf").write_text("decoy")
+    run = started(start_glimra, wine)
+    menu.choose(wine, person, "Help")
+    opened = poll(lambda: wine.browser_log(), timeout=15, message="the help file opened")
+    assert [path.lower() for path in opened] == ["c:\\glimra\\help\\english.rtf"]
+    end_by_middle_click(person, run)
+
+
+def test_the_end_of_the_session_saves_the_settings_while_the_program_runs(start_glimra, wine, person):
+    run = started(start_glimra, wine)
+    show_window(person, wine)
+    person.key("Down")
+    poll(lambda: wine.window()["brightness"] == 51, message="brightness moved")
+    hide_window(person, wine)
+    assert not data_file(wine).exists()
+    wine.probe("send", "endsession")
+    saved = datafile.parse(poll(lambda: data_file(wine).exists() and data_file(wine).read_bytes(),
+                                message="the data file"))
+    assert saved["positions"] == (51, 50, 50)
+    assert run.running(), "only the settings are saved; Windows ends the program"
+    end_by_middle_click(person, run)
