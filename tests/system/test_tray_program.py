@@ -249,3 +249,21 @@ def test_the_end_of_the_session_saves_the_settings_while_the_program_runs(start_
     assert saved["positions"] == (51, 50, 50)
     assert run.running(), "only the settings are saved; Windows ends the program"
     end_by_middle_click(person, run)
+
+
+def test_enter_moves_the_focus_and_a_middle_click_returns_video_to_neutral(start_glimra, wine, person):
+    run = started(start_glimra, wine)
+    shown = show_window(person, wine)
+    person.key("Return")
+    poll(lambda: wine.window()["focus"] == 2011, message="focus on the contrast slider")
+    person.key("Return")
+    poll(lambda: wine.window()["focus"] == 2012, message="focus on the video slider")
+    person.key("Up", "Up", "Up")
+    poll(lambda: wine.window()["video"] == 47, message="video moved")
+
+    person.click(shown["left"] + SLIDER_X["video"], shown["top"] + 100, button="middle")
+    poll(lambda: wine.window()["video"] == 50, message="video back in the middle")
+    assert run.debug_trace()[-1] == "Glimra: video level 0"
+    person.click(shown["left"] + SLIDER_X["contrast"], shown["top"] + 100, button="middle")
+    time.sleep(0.5)
+    assert wine.window()["contrast"] == 50, "a middle click elsewhere does nothing"
