@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Glimra.exe and runs it under Wine in a private prefix (build/windows/wineprefix).
+# Builds Glimra.exe and runs it under Wine in a private prefix (build/windows/wineprefix-system).
 # With no display it runs headless in Xvfb and saves a screenshot to build/windows/glimra-screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -77,7 +77,8 @@ class WineSession:
 
     def __init__(self, build_dir: Path, display: Display):
         self.build_dir = build_dir
-        self.prefix = build_dir / "wineprefix"
+        # A prefix of their own: the desktop settings below must not reach the Windows tests.
+        self.prefix = build_dir / "wineprefix-system"
         self.wine = "/usr/lib/wine/wine64" if Path("/usr/lib/wine/wine64").exists() else shutil.which("wine")
         self.wineserver = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
         self.env = dict(os.environ)
@@ -133,9 +134,8 @@ class WineSession:
             "REGEDIT4\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"
             f"\"{DESKTOP_NAME}\"=\"{DESKTOP_WIDTH}x{DESKTOP_HEIGHT}\"\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\Glimra.exe\\Explorer]\r\n"
-            f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\glimra_probe.exe\\Explorer]\r\n"
+            # Every program of the prefix opens in that desktop, so they share one taskbar and tray.
+            "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"
             f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n"
             "[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\r\n"
             f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n"
