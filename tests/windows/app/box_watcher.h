@@ -101,10 +101,14 @@ class BoxWatcher {
         const auto shownAt = Clock::now();
         seen_.found = true;
         Describe(box);
-        // The box may show before it has finished setting itself up: look again a moment later.
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-        if (IsWindow(box))
-            Describe(box);
+        // The box may show before it has finished setting itself up (it is placed topmost from its own
+        // message loop): look again until it has, within a deadline that a loaded machine can meet.
+        const auto settleEnd = Clock::now() + std::chrono::seconds(3);
+        do {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (IsWindow(box))
+                Describe(box);
+        } while (IsWindow(box) && !seen_.topmost && Clock::now() < settleEnd);
 
         while (IsWindow(box) && Clock::now() - shownAt < closeAfter)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -149,7 +149,7 @@ struct SeenBox {
     bool topmost = false;
 };
 
-SeenBox Describe(HWND box) {
+SeenBox DescribeOnce(HWND box) {
     SeenBox seen;
     wchar_t buffer[1024] = {};
     GetWindowTextW(box, buffer, 1024);
@@ -159,6 +159,17 @@ SeenBox Describe(HWND box) {
     seen.text = buffer;
     seen.yesAndNo = GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr;
     seen.topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return seen;
+}
+
+// The box is placed topmost from its own message loop once shown; a loaded machine may take a while.
+SeenBox Describe(HWND box) {
+    SeenBox seen = DescribeOnce(box);
+    const auto end = std::chrono::steady_clock::now() + 3s;
+    while (!seen.topmost && IsWindow(box) && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(20ms);
+        seen = DescribeOnce(box);
+    }
     return seen;
 }
 
