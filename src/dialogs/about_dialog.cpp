@@ -1,4 +1,239 @@
-// The About dialog is not built yet: its menu item does nothing until then.
-#include "dialogs/dialogs.h"
+// The About dialog: name, version and build date, a description, and links to the program's and the
+// donation page.
+#include <windows.h>
+#include <shellapi.h>
 
-void ShowAboutDialog(HWND) {}
+#include <array>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "app/app_state.h"
+#include "app/shell_utilities.h"
+#include "controls/gdi_objects.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/dialogs.h"
+#include "i18n/language.h"
+#include "i18n/text_table.h"
+#include "platform/wide.h"
+#include "resources/resource_ids.h"
+
+AboutShellOpen aboutShellOpen = ShellExecuteW;
+
+namespace {
+
+// Texts that are never translated.
+constexpr wchar_t kProductLine[] = L"Glimra V1.3";
+constexpr wchar_t kBuildDate[] = L"03-15-2020";
+constexpr wchar_t kLongVersionLine[] = L"Glimra VX 1.3.1.2- version.";
+constexpr int kRuleLength = 48;
+
+// Visible, clip siblings, caption, system menu, centred; each control gets its own font, so no DS_SETFONT.
+constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
+constexpr int kClientWidth = 280;
+constexpr int kClientHeight = 340;
+constexpr int kPictureSize = 128;
+constexpr wchar_t kFontFace[] = L"Arial Unicode MS";
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kDialogTextColor = RGB(125, 125, 125);
+constexpr COLORREF kLinkColor = RGB(45, 141, 195);
+constexpr COLORREF kPictureColor = RGB(15, 121, 175);
+
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+// Everything one showing of the dialog owns; released when ShowAboutDialog returns, after the dialog
+// and its controls are gone.
+struct AboutSession {
+    UniqueFont titleFont;  // 14 pt bold
+    UniqueFont textFont;   // 10 pt bold
+    UniqueFont linkFont;   // 10 pt bold underlined
+    UniqueFont donateFont; // 11 pt bold underlined
+    UniqueBrush background;
+    UniqueIcon picture;
+    HCURSOR hand = nullptr; // shared resource, never destroyed
+    bool destroyed = false;
+};
+
+// Remembered focus across deactivation, kept apart from the Options dialog's.
+HWND aboutSavedFocus = nullptr;
+
+UniqueFont PointFont(int points, bool underline) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return UniqueFont(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, underline ? TRUE : FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, kFontFace));
+}
+
+std::wstring Text(const TextKey& key) {
+    return ToWide(GetText(key));
+}
+
+HWND CreateLabel(HWND dialog, const std::wstring& text, DWORD extraStyle, int x, int y, int width, int height,
+                 int id, HFONT font) {
+    HWND label = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | extraStyle, x, y, width,
+                                 height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (label && font)
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return label;
+}
+
+void CreateControls(HWND dialog, const AboutSession& session) {
+    const std::wstring productLine = std::wstring(kProductLine) + L" " + kBuildDate;
+    CreateLabel(dialog, productLine, SS_CENTER, 10, 10, 260, 40, IDC_ABOUT_PRODUCT, session.titleFont.get());
+    CreateLabel(dialog, kLongVersionLine, SS_CENTER, 10, 40, 260, 26, IDC_ABOUT_VERSION,
+                session.textFont.get());
+    CreateLabel(dialog, std::wstring(kRuleLength, L'-'), SS_CENTER, 10, 55, 260, 20, IDC_ABOUT_RULE,
+                session.textFont.get());
+    CreateLabel(dialog, GLIMRA_PROGRAM_PAGE, SS_CENTER | SS_NOTIFY, 40, 75, 200, 18, IDC_ABOUT_PROGRAM_PAGE,
+                session.linkFont.get());
+    HWND picture =
+        CreateLabel(dialog, L"", SS_ICON, 80, 110, kPictureSize, kPictureSize, IDC_ABOUT_PICTURE, nullptr);
+    if (picture && session.picture)
+        SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(session.picture.get()), 0);
+    CreateLabel(dialog, Text(kDescPrg), SS_CENTER, 27, 252, 225, 44, IDC_ABOUT_DESCRIPTION,
+                session.textFont.get());
+    CreateLabel(dialog, Text(kDescDonate), SS_CENTER | SS_NOTIFY, 27, 292, 225, 24, IDC_ABOUT_DONATE,
+                session.donateFont.get());
+}
+
+// The template holds no size: the client area is set here in pixels and the dialog centred on the screen.
+void SizeToClientArea(HWND dialog) {
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
+    const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
+    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void InitAboutDialog(HWND dialog, AboutSession& session) {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
+    appState.aboutDialog = dialog;
+    aboutSavedFocus = nullptr;
+    SetWindowTextW(dialog, Text(kAboutDlgAboutProgram).c_str());
+    SetWindowIconFromResource(dialog, L"#110", true);
+    SizeToClientArea(dialog);
+    CreateControls(dialog, session);
+    SetFocus(dialog);
+    SetForegroundWindow(dialog);
+}
+
+AboutSession* SessionOf(HWND dialog) {
+    return reinterpret_cast<AboutSession*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+bool IsLink(HWND dialog, HWND control) {
+    return control && (control == GetDlgItem(dialog, IDC_ABOUT_PROGRAM_PAGE) ||
+                       control == GetDlgItem(dialog, IDC_ABOUT_DONATE));
+}
+
+INT_PTR ColorStatic(HWND dialog, HDC dc, HWND control, const AboutSession& session) {
+    if (IsLink(dialog, control))
+        SetTextColor(dc, kLinkColor);
+    else if (control == GetDlgItem(dialog, IDC_ABOUT_PICTURE))
+        SetTextColor(dc, kPictureColor);
+    SetBkColor(dc, kWhite);
+    return reinterpret_cast<INT_PTR>(session.background.get());
+}
+
+void OpenPage(const wchar_t* address) {
+    // Without a browser nothing happens and the dialog stays open; the result is not shown to the user.
+    aboutShellOpen(appState.ownerWindow, L"Open", address, L"", L"", SW_SHOWNORMAL);
+}
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    AboutSession* session =
+        message == WM_INITDIALOG ? reinterpret_cast<AboutSession*>(lParam) : SessionOf(dialog);
+    if (!session)
+        return FALSE;
+    switch (message) {
+    case WM_INITDIALOG:
+        InitAboutDialog(dialog, *session);
+        return FALSE; // the focus is set already
+    case WM_COMMAND:
+        if (HIWORD(wParam) == STN_CLICKED && LOWORD(wParam) == IDC_ABOUT_PROGRAM_PAGE) {
+            OpenPage(GLIMRA_PROGRAM_PAGE);
+            return TRUE;
+        }
+        if (HIWORD(wParam) == STN_CLICKED && LOWORD(wParam) == IDC_ABOUT_DONATE) {
+            OpenPage(GLIMRA_DONATE_PAGE);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) { // the close box and Escape
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_SETCURSOR:
+        // The hand is shown over the two links only; changing the class cursor instead would put it on
+        // every static control of the process, message boxes included, long after the dialog has gone.
+        if (session->hand && IsLink(dialog, reinterpret_cast<HWND>(wParam))) {
+            SetCursor(session->hand);
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CTLCOLORSTATIC:
+        return ColorStatic(dialog, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), *session);
+    case WM_CTLCOLORDLG:
+        SetTextColor(reinterpret_cast<HDC>(wParam), kDialogTextColor);
+        SetBkColor(reinterpret_cast<HDC>(wParam), kWhite);
+        return reinterpret_cast<INT_PTR>(session->background.get());
+    case WM_NCACTIVATE:
+        if (wParam == 0) {
+            aboutSavedFocus = GetFocus();
+        } else if (aboutSavedFocus) {
+            if (IsWindow(aboutSavedFocus))
+                SetFocus(aboutSavedFocus);
+            aboutSavedFocus = nullptr;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        if (session->destroyed)
+            return FALSE;
+        session->destroyed = true;
+        aboutSavedFocus = nullptr;
+        appState.aboutDialog = nullptr;
+        if (appState.ownerWindow)
+            SetActiveWindow(appState.ownerWindow);
+        EndDialog(dialog, IDCANCEL);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void ShowAboutDialog(HWND owner) {
+    if (appState.aboutDialog)
+        return; // one copy at a time
+    LoadLanguageSection(u"[ABOUTDLG]", CurrentLanguageFilePath());
+
+    AboutSession session;
+    session.titleFont = PointFont(14, false);
+    session.textFont = PointFont(10, false);
+    session.linkFont = PointFont(10, true);
+    session.donateFont = PointFont(11, true);
+    session.background.reset(CreateSolidBrush(kWhite));
+    session.picture.reset(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_ABOUT_IMAGE), IMAGE_ICON, kPictureSize, kPictureSize, 0)));
+    session.hand = LoadCursorW(GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_HAND_CURSOR));
+
+    // An empty template: no menu, the dialog class, no title, no controls (they are made in WM_INITDIALOG).
+    alignas(DWORD) std::array<WORD, 16> buffer = {};
+    auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
+    dialogTemplate->style = kDialogStyle;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, AboutDialogProc,
+                            reinterpret_cast<LPARAM>(&session));
+}
