@@ -77,11 +77,31 @@ def render(language: dict) -> str:
     return "\r\n".join(lines)
 
 
+def write_english_picture(path: Path) -> None:
+    """A 20 x 15 "EN" badge for the language list, 24-bit BMP."""
+    from PIL import Image, ImageDraw
+
+    picture = Image.new("RGB", (20, 15), (1, 33, 105))
+    draw = ImageDraw.Draw(picture)
+    draw.rectangle((0, 0, 19, 14), outline=(200, 16, 46))
+    # E
+    draw.rectangle((3, 3, 4, 11), fill=(255, 255, 255))
+    for top in (3, 7, 10):
+        draw.rectangle((5, top, 8, top + 1), fill=(255, 255, 255))
+    # N
+    draw.rectangle((11, 3, 12, 11), fill=(255, 255, 255))
+    draw.rectangle((16, 3, 17, 11), fill=(255, 255, 255))
+    for step in range(4):
+        draw.rectangle((12 + step, 4 + 2 * step, 13 + step, 5 + 2 * step), fill=(255, 255, 255))
+    picture.save(path, format="BMP")
+
+
 def main() -> int:
     folder = Path(sys.argv[1] if len(sys.argv) > 1 else "data/Langs")
     folder.mkdir(parents=True, exist_ok=True)
     for name, language in LANGUAGES.items():
         (folder / name).write_bytes("\ufeff".encode("utf-16-le") + render(language).encode("utf-16-le"))
+    write_english_picture(folder / "english.bmp")
     return 0
 
 

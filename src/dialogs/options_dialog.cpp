@@ -1,4 +1,231 @@
-// The Options dialog is not built yet: its menu item does nothing until then.
-#include "dialogs/dialogs.h"
+// The Options dialog: language, start with the system and the no-blocking mode of monitor control.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
-void ShowOptionsDialog(HWND) {}
+#include <array>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/message_boxes.h"
+#include "app/notifications.h"
+#include "app/program_folder.h"
+#include "app/shell_utilities.h"
+#include "dialogs/autostart.h"
+#include "dialogs/dialogs.h"
+#include "i18n/language.h"
+#include "i18n/language_list_combo.h"
+#include "i18n/text_table.h"
+#include "monitor/monitor_control.h"
+#include "monitor/settings_records.h"
+#include "platform/wide.h"
+
+OptionsQuestionBox optionsQuestionBox = IconMessageBox;
+RestartShellOpen restartShellOpen = ShellExecuteW;
+
+namespace {
+
+// Visible, clip siblings, caption, system menu, centred; the font is set per control, so no DS_SETFONT.
+constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
+constexpr int kClientWidth = 294;
+constexpr int kClientHeight = 340;
+constexpr DWORD kComboStyle = 0x56210047;
+// The multi-line no-blocking box, created disabled; BS_AUTOCHECKBOX makes it a check box that can be ticked.
+constexpr DWORD kNoBlockingStyle = 0x58016500 | BS_AUTOCHECKBOX;
+constexpr int kFramePointSize = 10;
+constexpr int kProgramIconId = 124;
+constexpr UINT kRestartQuestionStyle = MB_YESNO | MB_TOPMOST; // 0x40004
+constexpr wchar_t kRestartScript[] = L"AppRestart.vbs";
+
+struct OptionsDialogState {
+    HFONT frameFont = nullptr;
+    HWND savedFocus = nullptr;
+};
+OptionsDialogState dialogState;
+
+std::wstring Text(const TextKey& key, std::u16string_view insert = {}) {
+    return ToWide(GetText(key, insert));
+}
+
+HWND CreateControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,
+                   int width, int height, int id, HFONT font) {
+    HWND control = CreateWindowExW(0, className, text.c_str(), style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void SizeToClientArea(HWND dialog) {
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CreateControls(HWND dialog) {
+    const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HDC screen = GetDC(nullptr);
+    const int fontHeight = -MulDiv(kFramePointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    dialogState.frameFont =
+        CreateFontW(fontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
+
+    HWND frame =
+        CreateControl(dialog, L"BUTTON", Text(kChooseLanguage), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8,
+                      282, 82, IDC_LANGUAGE_FRAME, dialogState.frameFont ? dialogState.frameFont : guiFont);
+    // Tab and arrow keys reach the combo box inside the frame.
+    SetWindowLongW(frame, GWL_EXSTYLE, GetWindowLongW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    CreateControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, 12, 32, 258, 160, IDC_LANGUAGE_COMBO, guiFont);
+    CreateControl(dialog, L"BUTTON", Text(kRunWithSystem),
+                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 12, 116, 268, 22, IDC_RUN_WITH_SYSTEM,
+                  guiFont);
+    CreateControl(dialog, L"BUTTON", Text(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
+                  IDC_NO_BLOCKING, guiFont);
+    CreateControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 4, 296, 286, 2, -1, guiFont);
+    CreateControl(dialog, L"BUTTON", Text(kApply), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 190,
+                  304, 96, 28, IDC_APPLY, guiFont);
+}
+
+HWND LanguageCombo(HWND dialog) {
+    return GetDlgItem(GetDlgItem(dialog, IDC_LANGUAGE_FRAME), IDC_LANGUAGE_COMBO);
+}
+
+void InitOptionsDialog(HWND dialog) {
+    appState.optionsDialog = dialog;
+    dialogState.savedFocus = nullptr;
+    SetWindowTextW(dialog, Text(kOptDlgProgramSetting).c_str());
+    SetWindowIconFromResource(dialog, L"#124", true);
+    SizeToClientArea(dialog);
+    CreateControls(dialog);
+
+    FillLanguageComboBox(LanguageCombo(dialog));
+    CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM, settings.autoStartFlag != 0 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_NO_BLOCKING, settings.noBlockingMode != 0 ? BST_CHECKED : BST_UNCHECKED);
+    if (monitorState.ddcCapableSystem)
+        EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);
+}
+
+void ApplyAutoStart(HWND dialog) {
+    if (IsDlgButtonChecked(dialog, IDC_RUN_WITH_SYSTEM) == BST_CHECKED) {
+        switch (SetAutoStart()) {
+        case kAutoStartRegistered:
+            settings.autoStartFlag = 1;
+            break;
+        case kAutoStartKeyFailed:
+            ShowNotification(L"ErStartWithWin");
+            break;
+        case kAutoStartValueFailed:
+            ShowNotification(L"ErStartWithWinsAdd");
+            break;
+        default:
+            break;
+        }
+    } else {
+        settings.autoStartFlag = 0;
+        RemoveAutoStart();
+    }
+}
+
+void ApplyNoBlocking(HWND dialog) {
+    settings.noBlockingMode = IsDlgButtonChecked(dialog, IDC_NO_BLOCKING) == BST_CHECKED ? 1 : 0;
+    if (settings.noBlockingMode == 1)
+        EnableMonitorSliders(true);
+    else
+        EnableMonitorSliders(ReadBrightnessMaximum() != 0); // one read of the monitor decides
+}
+
+// Returns true when the dialog should close: a language list was there to choose from.
+bool ApplyLanguage(HWND dialog) {
+    HWND combo = LanguageCombo(dialog);
+    if (SendMessageW(combo, CB_GETCOUNT, 0, 0) <= 0)
+        return false;
+    const LRESULT selection = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    const std::size_t position = selection < 0 ? 0 : static_cast<std::size_t>(selection) + 1;
+    const std::u16string previous = GetLanguageFileName(settings);
+    SetLanguageFileName(settings, LanguageFileAt(position));
+    if (GetLanguageFileName(settings) != previous) {
+        const std::wstring question = Text(kRestartProgram, u"\r\n");
+        if (optionsQuestionBox(appState.ownerWindow, question, L"", kProgramIconId, kRestartQuestionStyle) ==
+            IDYES)
+            RestartApplication();
+    }
+    return true;
+}
+
+void Apply(HWND dialog) {
+    ApplyAutoStart(dialog);
+    ApplyNoBlocking(dialog);
+    if (ApplyLanguage(dialog))
+        EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        InitOptionsDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_APPLY && HIWORD(wParam) == BN_CLICKED) {
+            Apply(dialog);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) { // the close box and Escape
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_NCACTIVATE:
+        if (wParam == 0) {
+            dialogState.savedFocus = GetFocus();
+        } else if (dialogState.savedFocus) {
+            if (IsWindow(dialogState.savedFocus))
+                SetFocus(dialogState.savedFocus);
+            dialogState.savedFocus = nullptr;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        ClearLanguageList();
+        if (dialogState.frameFont) {
+            DeleteObject(dialogState.frameFont);
+            dialogState.frameFont = nullptr;
+        }
+        dialogState.savedFocus = nullptr;
+        appState.optionsDialog = nullptr;
+        if (appState.ownerWindow)
+            SetActiveWindow(appState.ownerWindow);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void ShowOptionsDialog(HWND owner) {
+    if (appState.optionsDialog)
+        return; // one copy at a time
+    LoadLanguageSection(u"[OPTDLG]", CurrentLanguageFilePath());
+
+    // An empty template: no menu, the dialog class, no title, no controls (they are made in WM_INITDIALOG).
+    alignas(DWORD) std::array<WORD, 16> buffer = {};
+    auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
+    dialogTemplate->style = kDialogStyle;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, OptionsDialogProc, 0);
+}
+
+void RestartApplication() {
+    // The script is taken from the program's folder, never from the current directory, which belongs to
+    // whoever started us (the Run key starts us elsewhere).
+    const std::wstring folder = ProgramFolder();
+    const std::wstring script = folder + kRestartScript;
+    restartShellOpen(appState.ownerWindow, L"Open", script.c_str(), L"", folder.c_str(), SW_SHOWNORMAL);
+    if (appState.ownerWindow)
+        SendMessageW(appState.ownerWindow, WM_DESTROY, 0, 0);
+}

@@ -1,0 +1,307 @@
+#include "dialogs/dialogs.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../app/scratch_folder.h"
+#include "app/app_state.h"
+#include "app/program_folder.h"
+#include "dialogs/autostart.h"
+#include "i18n/language.h"
+#include "i18n/language_list_combo.h"
+#include "monitor/settings_records.h"
+#include "platform/wide.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<unsigned char> LanguageFileBytes(const std::wstring& headerLines) {
+    const std::wstring text =
+        L"\uFEFF[FILE]\r\n" + headerLines + L"[FILE]\r\n\r\n[OPTDLG]\r\nApply=Apply now\r\n[OPTDLG]\r\n";
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return {bytes, bytes + text.size() * sizeof(wchar_t)};
+}
+
+// A 20 x 15 24-bit bitmap file of one colour.
+std::vector<unsigned char> PictureBytes() {
+    constexpr int width = 20, height = 15, rowBytes = 60;
+    std::vector<unsigned char> bytes(54 + rowBytes * height, 0x80);
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(bytes.size()), 0, 0, 54};
+    BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB,
+                             rowBytes * height,        0,     0,      0, 0};
+    memcpy(bytes.data(), &file, sizeof(file));
+    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    return bytes;
+}
+
+// Two languages with a picture for the first, a file without NAME and one too small to be listed.
+std::wstring MakeLanguageFolder() {
+    const std::wstring folder = FreshScratchFolder(L"langs");
+    EXPECT_TRUE(
+        WriteBytes(folder + L"alpha.lng",
+                   LanguageFileBytes(L"NAME=Alpha\r\nAUTHOR=Ann\r\nVERSIONID=1.0\r\nPICTURE=alpha.bmp\r\n")));
+    EXPECT_TRUE(WriteBytes(folder + L"alpha.bmp", PictureBytes()));
+    EXPECT_TRUE(WriteBytes(folder + L"nameless.lng", LanguageFileBytes(L"AUTHOR=Nobody at all\r\n")));
+    EXPECT_TRUE(WriteBytes(folder + L"beta.lng", LanguageFileBytes(L"name = Beta\r\nAUTHOR=Bob\r\n")));
+    std::vector<unsigned char> small = LanguageFileBytes(L"NAME=S\r\n");
+    small.resize(100);
+    EXPECT_TRUE(WriteBytes(folder + L"small.lng", small));
+    return folder;
+}
+
+// Keeps the process-wide language, settings and owner as they were before the test.
+class OptionsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedFolder_ = languageFolder;
+        savedStartup_ = startupLanguageFile;
+        savedSettings_ = settings;
+        savedOwner_ = appState.ownerWindow;
+        appState.ownerWindow = nullptr;
+    }
+    void TearDown() override {
+        languageFolder = savedFolder_;
+        startupLanguageFile = savedStartup_;
+        settings = savedSettings_;
+        appState.ownerWindow = savedOwner_;
+        optionsQuestionBox = savedQuestion_;
+        restartShellOpen = savedShell_;
+        ClearLanguageList();
+    }
+
+    static std::wstring ItemText(HWND combo, int index) {
+        wchar_t text[128] = {};
+        COMBOBOXEXITEMW item = {};
+        item.mask = CBEIF_TEXT | CBEIF_IMAGE;
+        item.iItem = index;
+        item.pszText = text;
+        item.cchTextMax = 128;
+        SendMessageW(combo, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return std::wstring(text) + L"|" + std::to_wstring(item.iImage);
+    }
+
+    // Shows the dialog on this thread while a second thread runs steps on it and then closes it.
+    static bool DriveOptionsDialog(const std::function<void(HWND)>& steps) {
+        const DWORD threadId = GetCurrentThreadId();
+        bool found = false;
+        std::thread driver([&] {
+            HWND dialog = nullptr;
+            const auto findEnd = Clock::now() + std::chrono::seconds(10);
+            while (!dialog && Clock::now() < findEnd) {
+                EnumThreadWindows(
+                    threadId,
+                    [](HWND window, LPARAM lParam) -> BOOL {
+                        wchar_t name[16] = {};
+                        GetClassNameW(window, name, 16);
+                        if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window))
+                            return TRUE;
+                        *reinterpret_cast<HWND*>(lParam) = window;
+                        return FALSE;
+                    },
+                    reinterpret_cast<LPARAM>(&dialog));
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            if (!dialog)
+                return;
+            found = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100)); // let the posted selection land
+            steps(dialog);
+            const auto closeEnd = Clock::now() + std::chrono::seconds(10);
+            while (IsWindow(dialog) && Clock::now() < closeEnd) {
+                PostMessageW(dialog, WM_CLOSE, 0, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+        });
+        ShowOptionsDialog(nullptr);
+        driver.join();
+        return found;
+    }
+
+    static HWND Combo(HWND dialog) {
+        return GetDlgItem(GetDlgItem(dialog, IDC_LANGUAGE_FRAME), IDC_LANGUAGE_COMBO);
+    }
+
+  private:
+    std::u16string savedFolder_, savedStartup_;
+    SettingsBlock savedSettings_ = {};
+    HWND savedOwner_ = nullptr;
+    OptionsQuestionBox savedQuestion_ = optionsQuestionBox;
+    RestartShellOpen savedShell_ = restartShellOpen;
+};
+
+struct Question {
+    int calls = 0;
+    std::wstring text, caption;
+    int iconId = 0;
+    UINT style = 0;
+    int answer = IDNO;
+} question;
+
+int RecordQuestion(HWND, std::wstring_view text, std::wstring_view caption, int iconId, UINT style) {
+    ++question.calls;
+    question.text = text;
+    question.caption = caption;
+    question.iconId = iconId;
+    question.style = style;
+    return question.answer;
+}
+
+struct ShellCall {
+    int calls = 0;
+    std::wstring verb, file, directory;
+    int show = 0;
+} shellCall;
+
+HINSTANCE WINAPI RecordShellOpen(HWND, LPCWSTR verb, LPCWSTR file, LPCWSTR, LPCWSTR directory, INT show) {
+    ++shellCall.calls;
+    shellCall.verb = verb ? verb : L"";
+    shellCall.file = file ? file : L"";
+    shellCall.directory = directory ? directory : L"";
+    shellCall.show = show;
+    return reinterpret_cast<HINSTANCE>(42);
+}
+
+TEST_F(OptionsDialogTest, ComboListsNamedLanguagesWithPicturesAndPreselectsTheOneInUse) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    startupLanguageFile = u"Beta.LNG";
+    HWND host =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND combo = CreateWindowExW(0, WC_COMBOBOXEXW, L"", 0x56210047 & ~WS_VISIBLE, 12, 32, 258, 160, host,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(combo, nullptr);
+
+    const int position = FillLanguageComboBox(combo);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    ASSERT_GE(position, 1);
+    EXPECT_EQ(LanguageFileAt(position), u"BETA.LNG");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), position - 1);
+    EXPECT_EQ(ItemText(combo, position - 1), L"Beta, Bob, v|-1"); // no picture named
+    const int alpha = position == 1 ? 2 : 1;
+    EXPECT_EQ(LanguageFileAt(alpha), u"ALPHA.LNG");
+    EXPECT_EQ(ItemText(combo, alpha - 1), L"Alpha, Ann, v1.0|0");
+    EXPECT_EQ(LanguageFileAt(0), u"");
+    EXPECT_EQ(LanguageFileAt(3), u"");
+
+    DestroyWindow(host);
+    ClearLanguageList();
+    EXPECT_EQ(LanguageFileAt(1), u"");
+}
+
+TEST_F(OptionsDialogTest, ApplyWithBoxClearedRemovesAutoStartAndStaysOpenWithoutLanguages) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    ASSERT_EQ(SetAutoStart(), kAutoStartRegistered);
+    settings.autoStartFlag = 1;
+    question = {};
+    optionsQuestionBox = RecordQuestion;
+
+    bool tickedAtStart = false, openAfterApply = false;
+    RECT client = {};
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        GetClientRect(dialog, &client);
+        tickedAtStart = SendDlgItemMessageW(dialog, IDC_RUN_WITH_SYSTEM, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SendDlgItemMessageW(dialog, IDC_RUN_WITH_SYSTEM, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_APPLY)));
+        openAfterApply = IsWindow(dialog) && IsWindowVisible(dialog);
+    }));
+
+    HKEY run = nullptr;
+    bool valuePresent = false;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &run) == ERROR_SUCCESS) {
+        valuePresent =
+            RegQueryValueExW(run, kAutoStartValueName, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(run);
+    }
+    RemoveAutoStart();
+    EXPECT_TRUE(tickedAtStart);
+    EXPECT_EQ(client.right, 294);
+    EXPECT_EQ(client.bottom, 340);
+    EXPECT_TRUE(openAfterApply);
+    EXPECT_EQ(settings.autoStartFlag, 0);
+    EXPECT_FALSE(valuePresent);
+    EXPECT_EQ(question.calls, 0);
+    EXPECT_EQ(appState.optionsDialog, nullptr);
+}
+
+TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceOnNo) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    startupLanguageFile = u"alpha.lng";
+    SetLanguageFileName(settings, u"alpha.lng");
+    settings.autoStartFlag = 0;
+    question = {};
+    question.answer = IDNO;
+    shellCall = {};
+    optionsQuestionBox = RecordQuestion;
+    restartShellOpen = RecordShellOpen;
+
+    int preselected = -2;
+    bool closedByApply = false;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        HWND combo = Combo(dialog);
+        preselected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        SendMessageW(combo, CB_SETCURSEL, preselected == 0 ? 1 : 0, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_APPLY)));
+        const auto end = Clock::now() + std::chrono::seconds(5);
+        while (IsWindow(dialog) && Clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        closedByApply = !IsWindow(dialog);
+    }));
+
+    EXPECT_GE(preselected, 0);
+    EXPECT_TRUE(closedByApply);
+    EXPECT_EQ(GetLanguageFileName(settings), u"BETA.LNG");
+    ASSERT_EQ(question.calls, 1);
+    EXPECT_NE(question.text.find(L"\r\n"), std::wstring::npos);
+    EXPECT_EQ(question.text.find(L"%s"), std::wstring::npos);
+    EXPECT_EQ(question.caption, L"");
+    EXPECT_EQ(question.iconId, 124);
+    EXPECT_EQ(question.style, 0x40004u);
+    EXPECT_EQ(shellCall.calls, 0); // No: nothing restarts
+}
+
+LRESULT CALLBACK CountDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY)
+        SetWindowLongPtrW(window, GWLP_USERDATA, GetWindowLongPtrW(window, GWLP_USERDATA) + 1);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(OptionsDialogTest, RestartOpensTheScriptInTheProgramFolderAndEndsTheMainWindow) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = CountDestroy;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"GlimraRestartOwnerTest";
+    RegisterClassW(&windowClass);
+    HWND owner = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 windowClass.hInstance, nullptr);
+    ASSERT_NE(owner, nullptr);
+    appState.ownerWindow = owner;
+    shellCall = {};
+    restartShellOpen = RecordShellOpen;
+
+    RestartApplication();
+
+    EXPECT_EQ(shellCall.calls, 1);
+    EXPECT_EQ(lstrcmpiW(shellCall.verb.c_str(), L"open"), 0);
+    EXPECT_EQ(shellCall.file, ProgramFolder() + L"AppRestart.vbs");
+    EXPECT_EQ(shellCall.directory, ProgramFolder());
+    EXPECT_EQ(shellCall.show, SW_SHOWNORMAL);
+    EXPECT_EQ(GetWindowLongPtrW(owner, GWLP_USERDATA), 1);
+    appState.ownerWindow = nullptr;
+    DestroyWindow(owner);
+}
+
+} // namespace
