@@ -79,9 +79,10 @@ class AboutDialog : public ::testing::Test {
         const std::u16string file = u"[ABOUTDLG]\r\nAboutProgram=About Glimra\r\nDescDonate=Support us\r\n"
                                     u"[ABOUTDLG]\r\n";
         std::vector<unsigned char> bytes = {0xFF, 0xFE};
-        for (char16_t c : file)
-            bytes.push_back(static_cast<unsigned char>(c & 0xFF)),
-                bytes.push_back(static_cast<unsigned char>(c >> 8));
+        for (char16_t c : file) {
+            bytes.push_back(static_cast<unsigned char>(c & 0xFF));
+            bytes.push_back(static_cast<unsigned char>(c >> 8));
+        }
         ASSERT_TRUE(WriteBytes(folder + L"English.lng", bytes));
         SelectLanguage(u"English.lng", ToU16(folder));
         SetLanguageFileName(settings, u"English.lng");
