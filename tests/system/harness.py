@@ -102,8 +102,8 @@ class WineSession:
         self.install_dir.mkdir(exist_ok=True)
         self.tools_dir.mkdir(exist_ok=True)
         shutil.copyfile(build_dir / "Glimra.exe", self.install_dir / "Glimra.exe")
-        for folder in ("Langs", "Help"):
-            shutil.copytree(REPO / "data" / folder, self.install_dir / folder, dirs_exist_ok=True)
+        # What ships beside the program: language files, help files and the restart script.
+        shutil.copytree(REPO / "data", self.install_dir, dirs_exist_ok=True)
         for tool in ("glimra_probe.exe", "stand_in_browser.exe"):
             shutil.copyfile(build_dir / "tests" / "helpers" / tool, self.tools_dir / tool)
         shutil.copyfile(build_dir / "tests" / "simulator" / "dxva2.dll",
