@@ -90,8 +90,9 @@ void CreateControls(HWND dialog, const AboutSession& session) {
                 session.textFont.get());
     CreateLabel(dialog, std::wstring(kRuleLength, L'-'), SS_CENTER, 10, 55, 260, 20, IDC_ABOUT_RULE,
                 session.textFont.get());
-    CreateLabel(dialog, GLIMRA_PROGRAM_PAGE, SS_CENTER | SS_NOTIFY, 40, 75, 200, 18, IDC_ABOUT_PROGRAM_PAGE,
-                session.linkFont.get());
+    // A long address keeps to its one line: the middle of its path gives way to an ellipsis.
+    CreateLabel(dialog, GLIMRA_PROGRAM_PAGE, SS_CENTER | SS_NOTIFY | SS_PATHELLIPSIS, 40, 75, 200, 18,
+                IDC_ABOUT_PROGRAM_PAGE, session.linkFont.get());
     HWND picture =
         CreateLabel(dialog, L"", SS_ICON, 80, 110, kPictureSize, kPictureSize, IDC_ABOUT_PICTURE, nullptr);
     if (picture && session.picture)
