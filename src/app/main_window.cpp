@@ -202,7 +202,6 @@ BOOL CreateMainControls() {
     appState.videoSlider = controls.videoSlider;
     appState.resetButton = controls.resetButton;
     appState.menuButton = controls.menuButton;
-    monitorSliders = {appState.brightnessSlider, appState.contrastSlider, appState.videoSlider};
 
     InitMonitorControl();
     return TRUE;

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -12,6 +11,7 @@
 #include "app/shell_utilities.h"
 #include "controls/gdi_objects.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/dialog_frame.h"
 #include "dialogs/dialogs.h"
 #include "i18n/language.h"
 #include "i18n/text_table.h"
@@ -28,8 +28,6 @@ constexpr wchar_t kBuildDate[] = L"03-15-2020";
 constexpr wchar_t kLongVersionLine[] = L"Glimra VX 1.3.1.2- version.";
 constexpr int kRuleLength = 48;
 
-// Visible, clip siblings, caption, system menu, centred; each control gets its own font, so no DS_SETFONT.
-constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
 constexpr int kClientWidth = 280;
 constexpr int kClientHeight = 340;
 constexpr int kPictureSize = 128;
@@ -58,16 +56,7 @@ struct AboutSession {
 };
 
 // Remembered focus across deactivation, kept apart from the Options dialog's.
-HWND aboutSavedFocus = nullptr;
-
-UniqueFont PointFont(int points, bool underline) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return UniqueFont(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, underline ? TRUE : FALSE, FALSE,
-                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, kFontFace));
-}
+FocusMemory aboutFocus;
 
 std::wstring Text(const TextKey& key) {
     return ToWide(GetText(key));
@@ -75,12 +64,8 @@ std::wstring Text(const TextKey& key) {
 
 HWND CreateLabel(HWND dialog, const std::wstring& text, DWORD extraStyle, int x, int y, int width, int height,
                  int id, HFONT font) {
-    HWND label = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | extraStyle, x, y, width,
-                                 height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
-    if (label && font)
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return label;
+    return CreateDialogControl(dialog, L"STATIC", text, WS_CHILD | WS_VISIBLE | extraStyle, x, y, width,
+                               height, id, font);
 }
 
 void CreateControls(HWND dialog, const AboutSession& session) {
@@ -103,27 +88,13 @@ void CreateControls(HWND dialog, const AboutSession& session) {
                 session.donateFont.get());
 }
 
-// The template holds no size: the client area is set here in pixels and the dialog centred on the screen.
-void SizeToClientArea(HWND dialog) {
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
-    const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
-    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void InitAboutDialog(HWND dialog, AboutSession& session) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
     appState.aboutDialog = dialog;
-    aboutSavedFocus = nullptr;
+    aboutFocus.Forget();
     SetWindowTextW(dialog, Text(kAboutDlgAboutProgram).c_str());
     SetWindowIconFromResource(dialog, L"#110", true);
-    SizeToClientArea(dialog);
+    SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
     CreateControls(dialog, session);
     SetFocus(dialog);
     SetForegroundWindow(dialog);
@@ -191,19 +162,13 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         SetBkColor(reinterpret_cast<HDC>(wParam), kWhite);
         return reinterpret_cast<INT_PTR>(session->background.get());
     case WM_NCACTIVATE:
-        if (wParam == 0) {
-            aboutSavedFocus = GetFocus();
-        } else if (aboutSavedFocus) {
-            if (IsWindow(aboutSavedFocus))
-                SetFocus(aboutSavedFocus);
-            aboutSavedFocus = nullptr;
-        }
+        aboutFocus.OnNcActivate(wParam);
         return FALSE;
     case WM_DESTROY:
         if (session->destroyed)
             return FALSE;
         session->destroyed = true;
-        aboutSavedFocus = nullptr;
+        aboutFocus.Forget();
         appState.aboutDialog = nullptr;
         if (appState.ownerWindow)
             SetActiveWindow(appState.ownerWindow);
@@ -222,19 +187,14 @@ void ShowAboutDialog(HWND owner) {
     LoadLanguageSection(u"[ABOUTDLG]", CurrentLanguageFilePath());
 
     AboutSession session;
-    session.titleFont = PointFont(14, false);
-    session.textFont = PointFont(10, false);
-    session.linkFont = PointFont(10, true);
-    session.donateFont = PointFont(11, true);
+    session.titleFont = CreateBoldPointFont(kFontFace, 14, false);
+    session.textFont = CreateBoldPointFont(kFontFace, 10, false);
+    session.linkFont = CreateBoldPointFont(kFontFace, 10, true);
+    session.donateFont = CreateBoldPointFont(kFontFace, 11, true);
     session.background.reset(CreateSolidBrush(kWhite));
     session.picture.reset(static_cast<HICON>(LoadImageW(
         GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_ABOUT_IMAGE), IMAGE_ICON, kPictureSize, kPictureSize, 0)));
     session.hand = LoadCursorW(GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_HAND_CURSOR));
 
-    // An empty template: no menu, the dialog class, no title, no controls (they are made in WM_INITDIALOG).
-    alignas(DWORD) std::array<WORD, 16> buffer = {};
-    auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
-    dialogTemplate->style = kDialogStyle;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, AboutDialogProc,
-                            reinterpret_cast<LPARAM>(&session));
+    ShowEmptyDialog(owner, AboutDialogProc, reinterpret_cast<LPARAM>(&session));
 }

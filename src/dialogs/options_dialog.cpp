@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <array>
 #include <string>
 
 #include "app/app_state.h"
@@ -12,6 +11,7 @@
 #include "app/program_folder.h"
 #include "app/shell_utilities.h"
 #include "dialogs/autostart.h"
+#include "dialogs/dialog_frame.h"
 #include "dialogs/dialogs.h"
 #include "i18n/language.h"
 #include "i18n/language_list_combo.h"
@@ -25,8 +25,6 @@ RestartShellOpen restartShellOpen = ShellExecuteW;
 
 namespace {
 
-// Visible, clip siblings, caption, system menu, centred; the font is set per control, so no DS_SETFONT.
-constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
 constexpr int kClientWidth = 294;
 constexpr int kClientHeight = 340;
 constexpr DWORD kComboStyle = 0x56210047;
@@ -38,8 +36,8 @@ constexpr UINT kRestartQuestionStyle = MB_YESNO | MB_TOPMOST; // 0x40004
 constexpr wchar_t kRestartScript[] = L"AppRestart.vbs";
 
 struct OptionsDialogState {
-    HFONT frameFont = nullptr;
-    HWND savedFocus = nullptr;
+    UniqueFont frameFont;
+    FocusMemory focus;
 };
 OptionsDialogState dialogState;
 
@@ -47,50 +45,26 @@ std::wstring Text(const TextKey& key, std::u16string_view insert = {}) {
     return ToWide(GetText(key, insert));
 }
 
-HWND CreateControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,
-                   int width, int height, int id, HFONT font) {
-    HWND control = CreateWindowExW(0, className, text.c_str(), style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    if (control)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
-void SizeToClientArea(HWND dialog) {
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void CreateControls(HWND dialog) {
     const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HDC screen = GetDC(nullptr);
-    const int fontHeight = -MulDiv(kFramePointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    dialogState.frameFont =
-        CreateFontW(fontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
+    dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false);
 
-    HWND frame =
-        CreateControl(dialog, L"BUTTON", Text(kChooseLanguage), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8,
-                      282, 82, IDC_LANGUAGE_FRAME, dialogState.frameFont ? dialogState.frameFont : guiFont);
+    HWND frame = CreateDialogControl(dialog, L"BUTTON", Text(kChooseLanguage),
+                                     WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8, 282, 82, IDC_LANGUAGE_FRAME,
+                                     dialogState.frameFont ? dialogState.frameFont.get() : guiFont);
     // Tab and arrow keys reach the combo box inside the frame.
     SetWindowLongW(frame, GWL_EXSTYLE, GetWindowLongW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    CreateControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, 12, 32, 258, 160, IDC_LANGUAGE_COMBO, guiFont);
-    CreateControl(dialog, L"BUTTON", Text(kRunWithSystem),
-                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 12, 116, 268, 22, IDC_RUN_WITH_SYSTEM,
-                  guiFont);
-    CreateControl(dialog, L"BUTTON", Text(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
-                  IDC_NO_BLOCKING, guiFont);
-    CreateControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 4, 296, 286, 2, -1, guiFont);
-    CreateControl(dialog, L"BUTTON", Text(kApply), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 190,
-                  304, 96, 28, IDC_APPLY, guiFont);
+    CreateDialogControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, 12, 32, 258, 160, IDC_LANGUAGE_COMBO,
+                        guiFont);
+    CreateDialogControl(dialog, L"BUTTON", Text(kRunWithSystem),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 12, 116, 268, 22,
+                        IDC_RUN_WITH_SYSTEM, guiFont);
+    CreateDialogControl(dialog, L"BUTTON", Text(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
+                        IDC_NO_BLOCKING, guiFont);
+    CreateDialogControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 4, 296, 286, 2, -1,
+                        guiFont);
+    CreateDialogControl(dialog, L"BUTTON", Text(kApply), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                        190, 304, 96, 28, IDC_APPLY, guiFont);
 }
 
 HWND LanguageCombo(HWND dialog) {
@@ -99,10 +73,10 @@ HWND LanguageCombo(HWND dialog) {
 
 void InitOptionsDialog(HWND dialog) {
     appState.optionsDialog = dialog;
-    dialogState.savedFocus = nullptr;
+    dialogState.focus.Forget();
     SetWindowTextW(dialog, Text(kOptDlgProgramSetting).c_str());
     SetWindowIconFromResource(dialog, L"#124", true);
-    SizeToClientArea(dialog);
+    SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
     CreateControls(dialog);
 
     FillLanguageComboBox(LanguageCombo(dialog));
@@ -182,21 +156,12 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         }
         return FALSE;
     case WM_NCACTIVATE:
-        if (wParam == 0) {
-            dialogState.savedFocus = GetFocus();
-        } else if (dialogState.savedFocus) {
-            if (IsWindow(dialogState.savedFocus))
-                SetFocus(dialogState.savedFocus);
-            dialogState.savedFocus = nullptr;
-        }
+        dialogState.focus.OnNcActivate(wParam);
         return FALSE;
     case WM_DESTROY:
         ClearLanguageList();
-        if (dialogState.frameFont) {
-            DeleteObject(dialogState.frameFont);
-            dialogState.frameFont = nullptr;
-        }
-        dialogState.savedFocus = nullptr;
+        dialogState.frameFont.reset();
+        dialogState.focus.Forget();
         appState.optionsDialog = nullptr;
         if (appState.ownerWindow)
             SetActiveWindow(appState.ownerWindow);
@@ -213,11 +178,7 @@ void ShowOptionsDialog(HWND owner) {
         return; // one copy at a time
     LoadLanguageSection(u"[OPTDLG]", CurrentLanguageFilePath());
 
-    // An empty template: no menu, the dialog class, no title, no controls (they are made in WM_INITDIALOG).
-    alignas(DWORD) std::array<WORD, 16> buffer = {};
-    auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
-    dialogTemplate->style = kDialogStyle;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, OptionsDialogProc, 0);
+    ShowEmptyDialog(owner, OptionsDialogProc, 0);
 }
 
 void RestartApplication() {

@@ -12,7 +12,6 @@
 
 PhysicalMonitorInfo physicalMonitor;
 MonitorControlState monitorState;
-MonitorSliders monitorSliders;
 
 namespace {
 
@@ -142,8 +141,8 @@ int InitPhysicalMonitor() {
 
 void EnableMonitorSliders(bool enable) {
     monitorState.ddcEnabled = enable ? 1 : 0;
-    EnableWindow(monitorSliders.brightness, enable);
-    EnableWindow(monitorSliders.contrast, enable);
+    EnableWindow(appState.brightnessSlider, enable);
+    EnableWindow(appState.contrastSlider, enable);
 }
 
 int SetMonitorBrightness(HANDLE physical, uint8_t value) {
@@ -181,10 +180,10 @@ void ReadMonitorIntoSliders(const ProfileRecord* record) {
         return;
     }
     PauseWithMessages(kPauseBeforeReadMs);
-    ReadChannelIntoSlider(kVcpLuminance, monitorSliders.brightness, record,
+    ReadChannelIntoSlider(kVcpLuminance, appState.brightnessSlider, record,
                           record ? record->brightnessPosition : 0);
     PauseWithMessages(kPauseBeforeReadMs);
-    ReadChannelIntoSlider(kVcpContrast, monitorSliders.contrast, record,
+    ReadChannelIntoSlider(kVcpContrast, appState.contrastSlider, record,
                           record ? record->contrastPosition : 0);
 }
 

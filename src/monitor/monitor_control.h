@@ -30,14 +30,6 @@ struct MonitorControlState {
 extern PhysicalMonitorInfo physicalMonitor;
 extern MonitorControlState monitorState;
 
-// The slider windows that monitor control drives; the main window registers them once created.
-struct MonitorSliders {
-    HWND brightness = nullptr;
-    HWND contrast = nullptr;
-    HWND video = nullptr;
-};
-extern MonitorSliders monitorSliders;
-
 // Slider positions: set (optionally notifying the parent as if the user had moved the slider) and read.
 void SetSliderPosition(HWND slider, int position, UINT notifyMessage);
 int GetSliderPosition(HWND slider);

@@ -47,9 +47,9 @@ ProfileRecord BuildProfileRecord(std::u16string_view name, int32_t id, uint8_t t
         record.profileId = id;
     if (!name.empty())
         SetProfileName(record, name);
-    record.brightnessPosition = GetSliderPosition(monitorSliders.brightness);
-    record.contrastPosition = GetSliderPosition(monitorSliders.contrast);
-    record.videoPosition = GetSliderPosition(monitorSliders.video);
+    record.brightnessPosition = GetSliderPosition(appState.brightnessSlider);
+    record.contrastPosition = GetSliderPosition(appState.contrastSlider);
+    record.videoPosition = GetSliderPosition(appState.videoSlider);
     return record;
 }
 
@@ -67,7 +67,7 @@ void ApplyProfileRecord(const ProfileRecord* record) {
     if (settings.startCount == 0)
         return;
     if (monitorState.gammaEnabled && record)
-        SetSliderPosition(monitorSliders.video, record->videoPosition, WM_VSCROLL);
+        SetSliderPosition(appState.videoSlider, record->videoPosition, WM_VSCROLL);
     if (monitorState.ddcEnabled)
         ReadMonitorIntoSliders(record);
 }

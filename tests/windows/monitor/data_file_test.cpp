@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "monitor/monitor_control.h"
 #include "monitor/profile_table.h"
 #include "monitor/profiles.h"
+#include "slider_host.h"
 
 namespace {
 
@@ -109,38 +111,17 @@ class DataFileTest : public ::testing::Test {
         shownBoxes.clear();
         videoNotifications = 0;
         saveErrorBox = RecordSaveErrorBox;
-        CreateSliders();
+        host_ = std::make_unique<SliderHost>(L"GlimraDataFileTestHost", HostProcedure);
     }
 
     void TearDown() override {
         saveErrorBox = MessageBoxExW;
-        DestroyWindow(host_);
-        monitorSliders = {};
+        host_.reset();
         appState.dataFilePath[0] = L'\0';
     }
 
-    void CreateSliders() {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = HostProcedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"GlimraDataFileTestHost";
-        RegisterClassW(&windowClass);
-        host_ = CreateWindowExW(0, windowClass.lpszClassName, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 250,
-                                nullptr, nullptr, windowClass.hInstance, nullptr);
-        HWND* sliders[] = {&monitorSliders.brightness, &monitorSliders.contrast, &monitorSliders.video};
-        for (int i = 0; i < 3; ++i) {
-            *sliders[i] =
-                CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_VERT, 10 + 40 * i, 10,
-                                30, 200, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
-            SendMessageW(*sliders[i], TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
-            SendMessageW(*sliders[i], TBM_SETPOS, TRUE, 50);
-        }
-    }
-
     static LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == monitorSliders.video)
+        if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == appState.videoSlider)
             ++videoNotifications;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -148,7 +129,7 @@ class DataFileTest : public ::testing::Test {
     static inline int videoNotifications = 0;
     std::wstring folder_;
     std::wstring path_;
-    HWND host_ = nullptr;
+    std::unique_ptr<SliderHost> host_;
 };
 
 TEST_F(DataFileTest, FirstRunWritesDefaultProfile) {
@@ -182,15 +163,15 @@ TEST_F(DataFileTest, LaterStartRestoresVideoAndSavesPositionsAtExit) {
     WriteBytes(path_, StoredFile(3, 20, 30, 70));
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     InitProfiles();
-    EXPECT_EQ(GetSliderPosition(monitorSliders.video), 70);
+    EXPECT_EQ(GetSliderPosition(appState.videoSlider), 70);
     EXPECT_EQ(videoNotifications, 1) << "the restored video position is applied";
     EXPECT_EQ(settings.startCount, 4);
 
     // The monitor sliders keep where they stand (here no monitor was read); the user moves them.
-    SetSliderPosition(monitorSliders.brightness, 11, 0);
-    SetSliderPosition(monitorSliders.contrast, 22, 0);
-    EnableWindow(monitorSliders.contrast, FALSE); // a disabled slider's position is saved all the same
-    SetSliderPosition(monitorSliders.video, 33, 0);
+    SetSliderPosition(appState.brightnessSlider, 11, 0);
+    SetSliderPosition(appState.contrastSlider, 22, 0);
+    EnableWindow(appState.contrastSlider, FALSE); // a disabled slider's position is saved all the same
+    SetSliderPosition(appState.videoSlider, 33, 0);
     SaveSettings();
 
     const std::vector<uint8_t> bytes = ReadBytes(path_);
@@ -277,7 +258,7 @@ TEST_F(DataFileTest, CurrentIdWithoutRecordPointsAtDefaultAgain) {
     EXPECT_EQ(videoNotifications, 0) << "no record for the id: the video position is not restored";
     EXPECT_EQ(settings.currentProfileId, 255);
     EXPECT_EQ(profileTable.count, 1) << "the stored Default profile is used, not created twice";
-    SetSliderPosition(monitorSliders.brightness, 64, 0);
+    SetSliderPosition(appState.brightnessSlider, 64, 0);
     SaveSettings();
     const std::vector<uint8_t> saved = ReadBytes(path_);
     ASSERT_EQ(saved.size(), 5108u);

@@ -11,62 +11,34 @@
 #include "monitor/channels.h"
 #include "platform/dxva2.h"
 #include "simulated_monitor.h"
+#include "slider_host.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 
-// A stand-in for the main window: three trackbars whose notifications reach monitor control the same way.
-class SliderHost {
+// Slider notifications reach monitor control as they do from the main window.
+std::vector<HWND> notifications;
+
+LRESULT CALLBACK ForwardToMonitorControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_VSCROLL) {
+        HWND slider = reinterpret_cast<HWND>(lParam);
+        notifications.push_back(slider);
+        const int position = GetSliderPosition(slider);
+        if (slider == appState.brightnessSlider)
+            SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
+        else if (slider == appState.contrastSlider)
+            SetMonitorContrast(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class MonitorSliderHost : public SliderHost {
   public:
-    SliderHost() {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"GlimraMonitorTestHost";
-        RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-        monitorSliders.brightness = MakeSlider(0);
-        monitorSliders.contrast = MakeSlider(1);
-        monitorSliders.video = MakeSlider(2);
+    MonitorSliderHost() : SliderHost(L"GlimraMonitorTestHost", ForwardToMonitorControl) {
         notifications.clear();
     }
-    ~SliderHost() {
-        DestroyWindow(window_);
-        monitorSliders = {};
-    }
-
-    static inline std::vector<HWND> notifications;
-
-  private:
-    HWND MakeSlider(int index) {
-        HWND slider =
-            CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_VERT, 10 + 40 * index, 10,
-                            30, 200, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
-        SendMessageW(slider, TBM_SETPOS, TRUE, 50);
-        return slider;
-    }
-
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_VSCROLL) {
-            HWND slider = reinterpret_cast<HWND>(lParam);
-            notifications.push_back(slider);
-            const int position = GetSliderPosition(slider);
-            if (slider == monitorSliders.brightness)
-                SetMonitorBrightness(physicalMonitor.physicalMonitorHandle,
-                                     MonitorValueFromPosition(position));
-            else if (slider == monitorSliders.contrast)
-                SetMonitorContrast(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
-            return 0;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    HWND window_ = nullptr;
 };
 
 void ResetMonitorControl() {
@@ -102,15 +74,15 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 
 TEST(MonitorControl, FindsTheSimulatedMonitorAndEnablesBothSliders) {
     SimulatedMonitor monitor;
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     const int count = InitPhysicalMonitor();
     EnableMonitorSliders(count != 0);
     EXPECT_EQ(count, 1);
     EXPECT_NE(physicalMonitor.physicalMonitorHandle, nullptr);
     EXPECT_EQ(monitorState.ddcEnabled, 1);
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.contrast));
+    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    EXPECT_TRUE(IsWindowEnabled(appState.contrastSlider));
 }
 
 TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
@@ -154,14 +126,14 @@ TEST(MonitorControl, RepeatedRequestIsDroppedAndNothingIsSent) {
 
 TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) {
     SimulatedMonitor monitor("brightness=70\ncontrast=150\n");
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     InitPhysicalMonitor();
     EnableMonitorSliders(true);
     ReadMonitorIntoSliders(nullptr);
-    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
-    EXPECT_EQ(GetSliderPosition(monitorSliders.contrast), 50) << "150 reads as position 50";
-    EXPECT_TRUE(SliderHost::notifications.empty()) << "reading must not notify, or it would send back";
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
+    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 50) << "150 reads as position 50";
+    EXPECT_TRUE(notifications.empty()) << "reading must not notify, or it would send back";
     EXPECT_EQ(monitorState.lastBrightnessRequest, 0) << "reads do not change the remembered request";
     std::this_thread::sleep_for(600ms);
     EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty());
@@ -169,7 +141,7 @@ TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) 
 
 TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
     SimulatedMonitor monitor("brightness=70\ncontrast=60\nfail_codes=12\n");
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     InitPhysicalMonitor();
     EnableMonitorSliders(true);
@@ -187,15 +159,15 @@ TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
     EXPECT_EQ(brightnessReads, 1);
     EXPECT_EQ(contrastReads, 3);
     EXPECT_GE(elapsed, 180ms) << "a 60 ms pause follows each failed attempt";
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
-    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
-    EXPECT_FALSE(IsWindowEnabled(monitorSliders.contrast));
+    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
+    EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
     EXPECT_EQ(monitorState.ddcEnabled, 1) << "only the slider is disabled";
 }
 
 TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
     SimulatedMonitor monitor("silent=1\n");
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     settings.noBlockingMode = 1;
     InitPhysicalMonitor();
@@ -206,10 +178,10 @@ TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
 
     ReadMonitorIntoSliders(&record);
 
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.contrast));
-    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 30);
-    EXPECT_EQ(GetSliderPosition(monitorSliders.contrast), 40);
+    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    EXPECT_TRUE(IsWindowEnabled(appState.contrastSlider));
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
+    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40);
     const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(writes[0].code, 0x10);
@@ -221,15 +193,15 @@ TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
 
 TEST(MonitorControl, NoBlockingModeWithoutARecordLeavesTheSlidersAlone) {
     SimulatedMonitor monitor("silent=1\n");
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     settings.noBlockingMode = 1;
     InitPhysicalMonitor();
     EnableMonitorSliders(true);
     ReadMonitorIntoSliders(nullptr);
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.brightness));
-    EXPECT_EQ(GetSliderPosition(monitorSliders.brightness), 50);
-    EXPECT_TRUE(SliderHost::notifications.empty());
+    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 50);
+    EXPECT_TRUE(notifications.empty());
     settings.noBlockingMode = 0;
 }
 
@@ -314,7 +286,7 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
         }
     } restore{aside, installed};
 
-    SliderHost host;
+    MonitorSliderHost host;
     ResetMonitorControl();
     DWORD count = 0;
     EXPECT_EQ(
@@ -329,7 +301,7 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
     const int found = InitPhysicalMonitor();
     EnableMonitorSliders(found != 0);
     EXPECT_EQ(found, 0);
-    EXPECT_FALSE(IsWindowEnabled(monitorSliders.brightness));
-    EXPECT_FALSE(IsWindowEnabled(monitorSliders.contrast));
-    EXPECT_TRUE(IsWindowEnabled(monitorSliders.video)) << "the video slider is never disabled";
+    EXPECT_FALSE(IsWindowEnabled(appState.brightnessSlider));
+    EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
+    EXPECT_TRUE(IsWindowEnabled(appState.videoSlider)) << "the video slider is never disabled";
 }

@@ -1,0 +1,43 @@
+#include "dialogs/dialog_frame.h"
+
+#include <array>
+
+INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
+    // An empty template: no menu, the dialog class, no title, no controls.
+    alignas(DWORD) std::array<WORD, 16> buffer = {};
+    auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
+    dialogTemplate->style = kDialogStyle;
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, procedure, parameter);
+}
+
+void SizeDialogClientArea(HWND dialog, int width, int height) {
+    RECT frame = {0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const int frameWidth = frame.right - frame.left;
+    const int frameHeight = frame.bottom - frame.top;
+    RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const int x = workArea.left + (workArea.right - workArea.left - frameWidth) / 2;
+    const int y = workArea.top + (workArea.bottom - workArea.top - frameHeight) / 2;
+    SetWindowPos(dialog, nullptr, x, y, frameWidth, frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND CreateDialogControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x,
+                         int y, int width, int height, int id, HFONT font) {
+    HWND control = CreateWindowExW(0, className, text.c_str(), style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control && font)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+UniqueFont CreateBoldPointFont(const wchar_t* face, int points, bool underline) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return UniqueFont(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, underline ? TRUE : FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face));
+}

@@ -1,0 +1,41 @@
+// What the program's dialogs share: a modal dialog from an empty in-memory template whose controls are
+// made at pixel positions, bold point-sized fonts, and the focus kept across deactivation.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls/gdi_objects.h"
+
+// Visible, clip siblings, caption, system menu, centred; each control gets its own font, so no DS_SETFONT.
+constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
+
+// Shows a modal dialog without controls; the procedure makes them in WM_INITDIALOG.
+INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
+
+// Gives the dialog a client area of exactly width × height pixels, centred in the work area.
+void SizeDialogClientArea(HWND dialog, int width, int height);
+
+HWND CreateDialogControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x,
+                         int y, int width, int height, int id, HFONT font);
+
+UniqueFont CreateBoldPointFont(const wchar_t* face, int points, bool underline);
+
+// The control that had the focus when the dialog was deactivated gets it back on activation.
+class FocusMemory {
+  public:
+    void OnNcActivate(WPARAM active) {
+        if (!active) {
+            saved_ = GetFocus();
+        } else if (saved_) {
+            if (IsWindow(saved_))
+                SetFocus(saved_);
+            saved_ = nullptr;
+        }
+    }
+    void Forget() { saved_ = nullptr; }
+
+  private:
+    HWND saved_ = nullptr;
+};

@@ -1,0 +1,45 @@
+// A stand-in for the main window in tests: a host window with the three trackbars (0..100, at 50), put
+// where monitor control and the profiles find them, and a window procedure of the test's choosing.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+
+class SliderHost {
+  public:
+    SliderHost(const wchar_t* className, WNDPROC procedure) {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = className;
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, className, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+        appState.brightnessSlider = MakeSlider(0);
+        appState.contrastSlider = MakeSlider(1);
+        appState.videoSlider = MakeSlider(2);
+    }
+    ~SliderHost() {
+        DestroyWindow(window_);
+        appState.brightnessSlider = appState.contrastSlider = appState.videoSlider = nullptr;
+    }
+    SliderHost(const SliderHost&) = delete;
+    SliderHost& operator=(const SliderHost&) = delete;
+
+  private:
+    HWND MakeSlider(int index) {
+        HWND slider =
+            CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_VERT, 10 + 40 * index, 10,
+                            30, 200, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+        SendMessageW(slider, TBM_SETPOS, TRUE, 50);
+        return slider;
+    }
+
+    HWND window_ = nullptr;
+};
