@@ -18,6 +18,7 @@
 #include "controls/drawing.h"
 #include "controls/main_window_controls.h"
 #include "controls/trackbar.h"
+#include "i18n/language.h"
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/channels.h"
@@ -188,14 +189,14 @@ BOOL CreateMainControls() {
     wchar_t monitorName[128] = {};
     GetDisplayNames(adapterName, monitorName);
     auto caption = [](const TextKey& key, const wchar_t* device) {
-        std::wstring text = ToWide(GetText(key)) + L": " + device;
+        std::wstring text = WideText(key) + L": " + device;
         if (text.size() > 63)
             text.resize(63);
         return text;
     };
     MainWindowControls controls = CreateMainWindowControls(
         appState.mainWindow, caption(kMonitorBrightnes, monitorName), caption(kContrastMonitor, monitorName),
-        caption(kVideoBrightnes, adapterName), ToWide(GetText(kResetSettings)), ToWide(GetText(kMenu)),
+        caption(kVideoBrightnes, adapterName), WideText(kResetSettings), WideText(kMenu),
         appState.fonts[0].font);
     appState.brightnessSlider = controls.brightnessSlider;
     appState.contrastSlider = controls.contrastSlider;
@@ -212,7 +213,7 @@ void CreateResetTooltip() {
         return;
     appState.tooltipCreated = 1;
     AddToolTip(appState.mainWindow, nullptr, L"");
-    AddToolTip(appState.mainWindow, appState.resetButton, ToWide(GetText(kResetSettingsTT)).c_str());
+    AddToolTip(appState.mainWindow, appState.resetButton, WideText(kResetSettingsTT).c_str());
 }
 
 void PlaceMainWindow(HWND window, bool nearCursor) {

@@ -22,10 +22,6 @@ constexpr int kAutoStartErrorTimeoutMs = 8000;
 constexpr int kBalloonTimeMs = 3000;
 constexpr int kUpdateQuestionIcon = 110;
 
-std::wstring Text(const TextKey& key, std::u16string_view insert = {}) {
-    return ToWide(GetText(key, insert));
-}
-
 std::u16string TodayAsMonthDayYear() {
     SYSTEMTIME today;
     GetLocalTime(&today);
@@ -39,22 +35,23 @@ std::u16string TodayAsMonthDayYear() {
 int ShowNotification(std::wstring_view key) {
     LoadLanguageSection(u"[MESDATA]", CurrentLanguageFilePath());
     if (key == L"OneCopyRunning") {
-        const std::wstring text = std::wstring(kProgramTitle) + L" - " + Text(kOneCopyRunning);
+        const std::wstring text = std::wstring(kProgramTitle) + L" - " + WideText(kOneCopyRunning);
         const std::wstring caption = std::wstring(kVersionCaption) + L" -  Program not allowed";
         TimedMessageBox(nullptr, text, caption, kMessageInformation, kOneCopyTimeoutMs);
     } else if (key == L"ErStartWithWin") {
-        TimedMessageBox(nullptr, Text(kErStartWithWin), L"", kMessageWarning, kAutoStartErrorTimeoutMs);
+        TimedMessageBox(nullptr, WideText(kErStartWithWin), L"", kMessageWarning, kAutoStartErrorTimeoutMs);
     } else if (key == L"ErStartWithWinsAdd") {
-        TimedMessageBox(nullptr, Text(kErStartWithWinsAdd), L"", kMessageWarning, kAutoStartErrorTimeoutMs);
+        TimedMessageBox(nullptr, WideText(kErStartWithWinsAdd), L"", kMessageWarning,
+                        kAutoStartErrorTimeoutMs);
     } else if (key == L"DescDonateMess") {
-        ShowTrayBalloon(Text(kDescDonateMess, u"Glimra"), Text(kWantHelpProject, u"\r\n"), kTrayIconName,
-                        kBalloonTimeMs);
+        ShowTrayBalloon(WideText(kDescDonateMess, u"Glimra"), WideText(kWantHelpProject, u"\r\n"),
+                        kTrayIconName, kBalloonTimeMs);
     } else if (key == L"PersonalVersion") {
-        ShowTrayBalloon(Text(kPersonalVersion, u"Glimra"), Text(kImprovedVersion, u"\r\n"), kTrayIconName,
-                        kBalloonTimeMs);
+        ShowTrayBalloon(WideText(kPersonalVersion, u"Glimra"), WideText(kImprovedVersion, u"\r\n"),
+                        kTrayIconName, kBalloonTimeMs);
     } else if (key == L"CheckUpdateNow") {
-        return IconMessageBox(appState.ownerWindow, Text(kCheckUpdateNow, u"Glimra V1.3"), kVersionCaption,
-                              kUpdateQuestionIcon, MB_YESNO | MB_TOPMOST);
+        return IconMessageBox(appState.ownerWindow, WideText(kCheckUpdateNow, u"Glimra V1.3"),
+                              kVersionCaption, kUpdateQuestionIcon, MB_YESNO | MB_TOPMOST);
     }
     return 0;
 }

@@ -54,7 +54,7 @@ void OpenHelpFile() {
 }
 
 void AppendItem(HMENU menu, int id, const TextKey& key) {
-    AppendMenuW(menu, MF_STRING, id, ToWide(GetText(key)).c_str());
+    AppendMenuW(menu, MF_STRING, id, WideText(key).c_str());
 }
 
 } // namespace

@@ -58,10 +58,6 @@ struct AboutSession {
 // Remembered focus across deactivation, kept apart from the Options dialog's.
 FocusMemory aboutFocus;
 
-std::wstring Text(const TextKey& key) {
-    return ToWide(GetText(key));
-}
-
 HWND CreateLabel(HWND dialog, const std::wstring& text, DWORD extraStyle, int x, int y, int width, int height,
                  int id, HFONT font) {
     return CreateDialogControl(dialog, L"STATIC", text, WS_CHILD | WS_VISIBLE | extraStyle, x, y, width,
@@ -82,9 +78,9 @@ void CreateControls(HWND dialog, const AboutSession& session) {
         CreateLabel(dialog, L"", SS_ICON, 80, 110, kPictureSize, kPictureSize, IDC_ABOUT_PICTURE, nullptr);
     if (picture && session.picture)
         SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(session.picture.get()), 0);
-    CreateLabel(dialog, Text(kDescPrg), SS_CENTER, 27, 252, 225, 44, IDC_ABOUT_DESCRIPTION,
+    CreateLabel(dialog, WideText(kDescPrg), SS_CENTER, 27, 252, 225, 44, IDC_ABOUT_DESCRIPTION,
                 session.textFont.get());
-    CreateLabel(dialog, Text(kDescDonate), SS_CENTER | SS_NOTIFY, 27, 292, 225, 24, IDC_ABOUT_DONATE,
+    CreateLabel(dialog, WideText(kDescDonate), SS_CENTER | SS_NOTIFY, 27, 292, 225, 24, IDC_ABOUT_DONATE,
                 session.donateFont.get());
 }
 
@@ -92,7 +88,7 @@ void InitAboutDialog(HWND dialog, AboutSession& session) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
     appState.aboutDialog = dialog;
     aboutFocus.Forget();
-    SetWindowTextW(dialog, Text(kAboutDlgAboutProgram).c_str());
+    SetWindowTextW(dialog, WideText(kAboutDlgAboutProgram).c_str());
     SetWindowIconFromResource(dialog, L"#110", true);
     SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
     CreateControls(dialog, session);

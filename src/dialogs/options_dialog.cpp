@@ -41,30 +41,27 @@ struct OptionsDialogState {
 };
 OptionsDialogState dialogState;
 
-std::wstring Text(const TextKey& key, std::u16string_view insert = {}) {
-    return ToWide(GetText(key, insert));
-}
-
 void CreateControls(HWND dialog) {
     const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false);
 
-    HWND frame = CreateDialogControl(dialog, L"BUTTON", Text(kChooseLanguage),
+    HWND frame = CreateDialogControl(dialog, L"BUTTON", WideText(kChooseLanguage),
                                      WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8, 282, 82, IDC_LANGUAGE_FRAME,
                                      dialogState.frameFont ? dialogState.frameFont.get() : guiFont);
     // Tab and arrow keys reach the combo box inside the frame.
     SetWindowLongW(frame, GWL_EXSTYLE, GetWindowLongW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CreateDialogControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, 12, 32, 258, 160, IDC_LANGUAGE_COMBO,
                         guiFont);
-    CreateDialogControl(dialog, L"BUTTON", Text(kRunWithSystem),
+    CreateDialogControl(dialog, L"BUTTON", WideText(kRunWithSystem),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 12, 116, 268, 22,
                         IDC_RUN_WITH_SYSTEM, guiFont);
-    CreateDialogControl(dialog, L"BUTTON", Text(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
+    CreateDialogControl(dialog, L"BUTTON", WideText(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
                         IDC_NO_BLOCKING, guiFont);
     CreateDialogControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 4, 296, 286, 2, -1,
                         guiFont);
-    CreateDialogControl(dialog, L"BUTTON", Text(kApply), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                        190, 304, 96, 28, IDC_APPLY, guiFont);
+    CreateDialogControl(dialog, L"BUTTON", WideText(kApply),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 190, 304, 96, 28, IDC_APPLY,
+                        guiFont);
 }
 
 HWND LanguageCombo(HWND dialog) {
@@ -74,7 +71,7 @@ HWND LanguageCombo(HWND dialog) {
 void InitOptionsDialog(HWND dialog) {
     appState.optionsDialog = dialog;
     dialogState.focus.Forget();
-    SetWindowTextW(dialog, Text(kOptDlgProgramSetting).c_str());
+    SetWindowTextW(dialog, WideText(kOptDlgProgramSetting).c_str());
     SetWindowIconFromResource(dialog, L"#124", true);
     SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
     CreateControls(dialog);
@@ -125,7 +122,7 @@ bool ApplyLanguage(HWND dialog) {
     const std::u16string previous = GetLanguageFileName(settings);
     SetLanguageFileName(settings, LanguageFileAt(position));
     if (GetLanguageFileName(settings) != previous) {
-        const std::wstring question = Text(kRestartProgram, u"\r\n");
+        const std::wstring question = WideText(kRestartProgram, u"\r\n");
         if (optionsQuestionBox(appState.ownerWindow, question, L"", kProgramIconId, kRestartQuestionStyle) ==
             IDYES)
             RestartApplication();

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "i18n/text_table.h"
+#include "platform/wide.h"
+
 // Set once at start-up by SelectLanguage.
 extern std::u16string languageFolder;      // ends in "\"
 extern std::u16string startupLanguageFile; // a file name, at most 31 characters
@@ -37,3 +40,8 @@ std::u16string ReadUnicodeTextFile(std::u16string_view path);
 // Appends the entries of one section ("[OPTDLG]") of the file to the text table; the start-up language
 // file stands in when no file exists at filePath. Failures leave the built-in defaults in force.
 void LoadLanguageSection(std::u16string_view section, std::u16string_view filePath);
+
+// GetText for the Win32 side: the text of a key as the system's wide string.
+inline std::wstring WideText(const TextKey& key, std::u16string_view insert = {}) {
+    return ToWide(GetText(key, insert));
+}

@@ -17,6 +17,8 @@ std::u16string NormalizedKey(std::u16string_view key) {
     return std::u16string(TrimSpaces(UpperCaseText(key)));
 }
 
+} // namespace
+
 void ReplaceAll(std::u16string& text, std::u16string_view pattern, std::u16string_view replacement) {
     std::size_t at = 0;
     while ((at = text.find(pattern, at)) != std::u16string::npos) {
@@ -24,8 +26,6 @@ void ReplaceAll(std::u16string& text, std::u16string_view pattern, std::u16strin
         at += replacement.size(); // an insert that itself holds "%s" is not expanded again
     }
 }
-
-} // namespace
 
 std::u16string_view TrimSpaces(std::u16string_view text) {
     const std::size_t first = text.find_first_not_of(u' ');

@@ -31,3 +31,6 @@ void ResetTextTableForTesting();
 
 // Removes U+0020 (only that character) at both ends.
 std::u16string_view TrimSpaces(std::u16string_view text);
+
+// Replaces every occurrence, left to right; a replacement is never searched again.
+void ReplaceAll(std::u16string& text, std::u16string_view pattern, std::u16string_view replacement);

@@ -1,5 +1,6 @@
 #include "update/update_document.h"
 
+#include "i18n/text_table.h"
 #include "update/internet_error_text.h"
 
 #include <array>
@@ -29,14 +30,6 @@ std::optional<ElementSpan> FindElement(std::u16string_view text, std::u16string_
     return ElementSpan{open + opening.size(), close, close + closing.size()};
 }
 
-void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
-    std::size_t at = 0;
-    while ((at = text.find(from, at)) != std::u16string::npos) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-}
-
 // The decimal number at the start of one version part; absurdly long numbers saturate instead of wrapping.
 uint64_t LeadingNumber(std::u16string_view part) {
     constexpr uint64_t kCeiling = UINT64_MAX / 10 - 9;
@@ -61,15 +54,6 @@ std::array<uint64_t, 4> VersionParts(std::u16string_view version) {
         version.remove_prefix(dot + 1);
     }
     return parts;
-}
-
-// Spaces (U+0020 only) go at both ends; line breaks and tabs stay and make a title differ.
-std::u16string_view TrimSpaces(std::u16string_view text) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 bool IsContinuation(unsigned char byte) {
@@ -198,6 +182,7 @@ std::u16string ScanUpdateDocument(std::string_view body, std::u16string_view pro
         const std::u16string_view item =
             rest.substr(element->contentBegin, element->contentEnd - element->contentBegin);
         rest.remove_prefix(element->afterClose);
+        // Only spaces are trimmed: a line break inside the title makes it differ.
         if (LowerCaseText(TrimSpaces(GetTagText(item, u"title"))) != tag) {
             continue;
         }
