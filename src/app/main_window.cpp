@@ -22,9 +22,11 @@
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/channels.h"
+#include "monitor/display_changes.h"
 #include "monitor/monitor_control.h"
 #include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
+#include "platform/session_notifications.h"
 #include "platform/wide.h"
 
 namespace {
@@ -253,16 +255,21 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         AddTrayIcon(window, kProgramTitle, kTrayIconName, 0);
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    if (NoteDisplayChange(window, message, wParam))
+        return DefWindowProcW(window, message, wParam, lParam);
 
     switch (message) {
     case WM_CREATE:
         SetTimer(window, IDT_REMINDERS, kReminderDelayMs, nullptr);
         AddTrayIcon(window, kProgramTitle, kTrayIconName, -1);
+        RegisterSessionNotifications(window);
         return 1;
     case WM_TIMER:
         if (wParam == IDT_REMINDERS) {
             KillTimer(window, IDT_REMINDERS);
             RunReminderCheck(window);
+        } else if (wParam == IDT_DISPLAY_SETTLE) {
+            RefindMonitor(window);
         }
         break;
     case WM_SETCURSOR: {
@@ -327,6 +334,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         SaveSettings();
         break;
     case WM_DESTROY:
+        // No re-find may start once the library is being unloaded.
+        KillTimer(window, IDT_DISPLAY_SETTLE);
+        UnregisterSessionNotifications(window);
         ShutDownProgram();
         return 0;
     default:

@@ -27,17 +27,24 @@ enum class Channel { Brightness, Contrast };
 
 struct WorkerStart {
     Channel channel;
+    HANDLE physical; // the handle this request was made for
     HMODULE library; // the worker's own reference: the program may unload dxva2 while it sleeps
 };
 
 DWORD WINAPI MonitorWorker(void* parameter) {
     auto* start = static_cast<WorkerStart*>(parameter);
     Sleep(kWorkerDelayMs);
-    HANDLE physical = monitorState.pendingMonitorHandle.load();
-    if (start->channel == Channel::Brightness)
-        SetVCPFeature(physical, kVcpLuminance, monitorState.pendingBrightness.load());
-    else
-        SetVCPFeature(physical, kVcpContrast, monitorState.pendingContrast.load());
+    // Announce the send before checking the handle: the interface thread clears the live handle before it
+    // looks at this count, so either it sees us and waits, or we see the cleared handle and send nothing.
+    ++monitorState.workersSending;
+    HANDLE physical = start->physical;
+    if (physical && physical == monitorState.liveMonitorHandle.load()) {
+        if (start->channel == Channel::Brightness)
+            SetVCPFeature(physical, kVcpLuminance, monitorState.pendingBrightness.load());
+        else
+            SetVCPFeature(physical, kVcpContrast, monitorState.pendingContrast.load());
+    }
+    --monitorState.workersSending;
     HMODULE library = start->library;
     delete start;
     if (library)
@@ -45,8 +52,8 @@ DWORD WINAPI MonitorWorker(void* parameter) {
     return 0;
 }
 
-int StartMonitorWorker(Channel channel) {
-    auto* start = new WorkerStart{channel, AddDxva2Reference()};
+int StartMonitorWorker(Channel channel, HANDLE physical) {
+    auto* start = new WorkerStart{channel, physical, AddDxva2Reference()};
     HANDLE thread = CreateThread(nullptr, 0, MonitorWorker, start, 0, nullptr);
     if (!thread) {
         if (start->library)
@@ -71,7 +78,7 @@ int RequestMonitorValue(Channel channel, HANDLE physical, uint8_t value) {
         monitorState.pendingContrast.store(*send);
     // Limits how fast workers are started while the user steps the slider.
     Sleep(kPauseBeforeWorkerMs);
-    return StartMonitorWorker(channel);
+    return StartMonitorWorker(channel, physical);
 }
 
 void ReadChannelIntoSlider(uint8_t code, HWND slider, const ProfileRecord* record, int32_t storedPosition) {
@@ -128,15 +135,40 @@ int InitPhysicalMonitor() {
     DWORD count = 0;
     GetNumberOfPhysicalMonitorsFromHMONITOR(monitor, &count);
     // A library that reports absurd counts must not make us allocate without bound.
-    constexpr DWORD kMaxPhysicalMonitors = 16;
     const DWORD entries = count > kMaxPhysicalMonitors ? kMaxPhysicalMonitors : count;
     PhysicalMonitorEntry found[kMaxPhysicalMonitors] = {};
     HANDLE first = nullptr;
-    if (entries > 0 && GetPhysicalMonitorsFromHMONITOR(monitor, entries, found))
+    physicalMonitor.foundCount = 0;
+    if (entries > 0 && GetPhysicalMonitorsFromHMONITOR(monitor, entries, found)) {
         first = found[0].hPhysicalMonitor;
+        for (DWORD i = 0; i < entries; ++i)
+            physicalMonitor.foundHandles[i] = found[i].hPhysicalMonitor;
+        physicalMonitor.foundCount = entries;
+    }
     physicalMonitor.monitorHandle = monitor;
     physicalMonitor.physicalMonitorHandle = first;
+    monitorState.liveMonitorHandle.store(first);
     return static_cast<int>(count);
+}
+
+bool ReleasePhysicalMonitors() {
+    monitorState.liveMonitorHandle.store(nullptr);
+    if (monitorState.workersSending.load() != 0)
+        return false;
+    if (physicalMonitor.foundCount > 0) {
+        PhysicalMonitorEntry entries[kMaxPhysicalMonitors] = {};
+        for (DWORD i = 0; i < physicalMonitor.foundCount; ++i)
+            entries[i].hPhysicalMonitor = physicalMonitor.foundHandles[i];
+        // A failed release is silent: the handles are forgotten either way and never used again.
+        DestroyPhysicalMonitors(physicalMonitor.foundCount, entries);
+    }
+    physicalMonitor = {};
+    return true;
+}
+
+void ForgetMonitorRequests() {
+    monitorState.lastBrightnessRequest = 0;
+    monitorState.lastContrastRequest = 0;
 }
 
 void EnableMonitorSliders(bool enable) {

@@ -8,10 +8,15 @@
 
 #include "monitor/settings_records.h"
 
+constexpr DWORD kMaxPhysicalMonitors = 16;
+
 struct PhysicalMonitorInfo {
     HMONITOR monitorHandle = nullptr;
     // Kept at the platform's handle width: a 64-bit process must not cut the handle to 32 bits.
     HANDLE physicalMonitorHandle = nullptr; // first physical monitor of the primary display; 0 when none
+    // Every handle the last search was given, so all of them can be released when displays change.
+    HANDLE foundHandles[kMaxPhysicalMonitors] = {};
+    DWORD foundCount = 0;
 };
 
 struct MonitorControlState {
@@ -25,6 +30,10 @@ struct MonitorControlState {
     std::atomic<uint8_t> pendingBrightness{0};
     std::atomic<uint8_t> pendingContrast{0};
     std::atomic<HANDLE> pendingMonitorHandle{nullptr};
+    // The handle a waking worker may still send to: cleared before the handles are released, so a worker
+    // given an older handle sends nothing.
+    std::atomic<HANDLE> liveMonitorHandle{nullptr};
+    std::atomic<int> workersSending{0}; // workers between that check and the end of their send
 };
 
 extern PhysicalMonitorInfo physicalMonitor;
@@ -37,6 +46,11 @@ int GetSliderPosition(HWND slider);
 double WindowsVersionNumber();
 void InitMonitorControl();
 int InitPhysicalMonitor();
+// Releases the handles of the last search unless a worker is sending through one right now; then it
+// returns false and nothing is released (ask again a moment later). No worker sends to them afterwards.
+bool ReleasePhysicalMonitors();
+// Forgets the remembered requests, so the next value of each channel is sent whatever was sent before.
+void ForgetMonitorRequests();
 void EnableMonitorSliders(bool enable);
 
 int SetMonitorBrightness(HANDLE physical, uint8_t value);

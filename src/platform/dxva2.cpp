@@ -55,3 +55,9 @@ BOOL GetVCPFeatureAndVCPFeatureReply(HANDLE physical, BYTE code, DWORD* codeType
     auto function = LookUp<Function>("GetVCPFeatureAndVCPFeatureReply");
     return function ? function(physical, code, codeType, current, maximum) : FALSE;
 }
+
+BOOL DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors) {
+    using Function = BOOL(WINAPI*)(DWORD, PhysicalMonitorEntry*);
+    auto function = LookUp<Function>("DestroyPhysicalMonitors");
+    return function ? function(arraySize, monitors) : FALSE;
+}

@@ -21,3 +21,5 @@ BOOL GetPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD arraySize, Physical
 BOOL SetVCPFeature(HANDLE physical, BYTE code, DWORD value);
 BOOL GetVCPFeatureAndVCPFeatureReply(HANDLE physical, BYTE code, DWORD* codeType, DWORD* current,
                                      DWORD* maximum);
+// https://learn.microsoft.com/windows/win32/api/physicalmonitorenumerationapi/nf-physicalmonitorenumerationapi-destroyphysicalmonitors
+BOOL DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors);

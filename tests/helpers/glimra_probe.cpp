@@ -5,10 +5,12 @@
 //   glimra_probe workarea                the work area
 //   glimra_probe menu                    the open pop-up menu's rectangle
 //   glimra_probe tray                    the taskbar's child windows (tray icons among them)
-//   glimra_probe post MESSAGE W L        PostMessageW to the main window
-//   glimra_probe send MESSAGE W L        SendMessageW to the main window
+//   glimra_probe post MESSAGE W L [N [GAP]]  PostMessageW to the main window, N times (default once),
+//                                            GAP ms apart
+//   glimra_probe send MESSAGE W L [N [GAP]]  the same with SendMessageW
 //     MESSAGE: a number, or taskbar-created, balloon-click (the tray callback with NIN_BALLOONUSERCLICK),
-//              endsession (WM_ENDSESSION), destroy (WM_DESTROY)
+//              endsession (WM_ENDSESSION), destroy (WM_DESTROY), displaychange (WM_DISPLAYCHANGE),
+//              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC), unlock (session unlocked)
 //   glimra_probe boxes                   one line per open message box: caption, text and buttons
 //   glimra_probe press ID                clicks button ID of the first open message box
 //   glimra_probe autostart               the Run value "Glimra", or nothing
@@ -111,6 +113,19 @@ UINT MessageNumber(const wchar_t* name, WPARAM& wParam, LPARAM& lParam) {
     }
     if (!lstrcmpW(name, L"destroy"))
         return WM_DESTROY;
+    if (!lstrcmpW(name, L"displaychange")) {
+        wParam = 32;
+        lParam = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        return WM_DISPLAYCHANGE;
+    }
+    if (!lstrcmpW(name, L"resume")) {
+        wParam = 0x12; // PBT_APMRESUMEAUTOMATIC
+        return WM_POWERBROADCAST;
+    }
+    if (!lstrcmpW(name, L"unlock")) {
+        wParam = 0x8;  // WTS_SESSION_UNLOCK
+        return 0x02B1; // WM_WTSSESSION_CHANGE
+    }
     return static_cast<UINT>(std::wcstoul(name, nullptr, 0));
 }
 
@@ -123,10 +138,19 @@ int Deliver(bool post, int argc, wchar_t** argv) {
     WPARAM wParam = argc > 3 ? std::wcstoull(argv[3], nullptr, 0) : 0;
     LPARAM lParam = argc > 4 ? static_cast<LPARAM>(std::wcstoll(argv[4], nullptr, 0)) : 0;
     const UINT message = MessageNumber(argv[2], wParam, lParam);
-    if (post)
-        return PostMessageW(main, message, wParam, lParam) ? 0 : 1;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+    const int times = argc > 5 ? _wtoi(argv[5]) : 1;
+    const DWORD gap = argc > 6 ? static_cast<DWORD>(_wtoi(argv[6])) : 0;
+    for (int i = 0; i < times; ++i) {
+        if (i > 0 && gap > 0)
+            Sleep(gap);
+        if (post) {
+            if (!PostMessageW(main, message, wParam, lParam))
+                return 1;
+        } else {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(main, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+        }
+    }
     return 0;
 }
 

@@ -1,11 +1,15 @@
-// A simulated DDC/CI monitor behind the four physical-monitor functions of dxva2.dll.
+// A simulated DDC/CI monitor behind the physical-monitor functions of dxva2.dll.
 //
 // Its state lives in "<DXVA2_SIM_DIR>\monitor.txt" (key=value lines), so it persists across the
 // program's runs like a real monitor's; every call is appended to "<DXVA2_SIM_DIR>\calls.log" as
-//   <ms since load> <unix epoch ms> <function> code=0x<hex> value=<n> result=<0|1>
+//   <ms since load> <unix epoch ms> <function> code=0x<hex> value=<n> result=<0|1> handle=0x<hex>
+// where handle is the physical-monitor handle the call used (the first one handed out or released).
 // Keys: brightness, brightness_max, contrast, contrast_max, factory_brightness, factory_contrast,
 // monitors (physical monitors reported, default 1), silent (1: every VCP read and write fails),
-// fail_codes (VCP codes in hex whose reads fail, e.g. "12"), delay_ms (sleep in each VCP call).
+// fail_codes (VCP codes in hex whose reads fail, e.g. "12"), delay_ms (sleep in each VCP call),
+// handle (the first physical handle handed out, default 0x1001; VCP calls through any other fail, so
+// writing a new one with new values "re-plugs" the monitor), destroy_calls (counted by the simulator:
+// calls of DestroyPhysicalMonitors).
 // Without DXVA2_SIM_DIR the monitor keeps its state in memory and logs nothing.
 #include <windows.h>
 
@@ -23,7 +27,6 @@ struct PhysicalMonitorEntry {
     WCHAR szPhysicalMonitorDescription[128];
 };
 
-HANDLE const kPhysicalHandle = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x1001));
 ULONGLONG loadTick = 0;
 std::map<std::string, std::string> memoryState;
 
@@ -49,10 +52,17 @@ struct StateLock {
 };
 
 std::map<std::string, std::string> Defaults() {
-    return {
-        {"brightness", "70"},         {"brightness_max", "100"},  {"contrast", "60"}, {"contrast_max", "100"},
-        {"factory_brightness", "80"}, {"factory_contrast", "75"}, {"monitors", "1"},  {"silent", "0"},
-        {"fail_codes", ""},           {"delay_ms", "0"}};
+    return {{"brightness", "70"},
+            {"brightness_max", "100"},
+            {"contrast", "60"},
+            {"contrast_max", "100"},
+            {"factory_brightness", "80"},
+            {"factory_contrast", "75"},
+            {"monitors", "1"},
+            {"silent", "0"},
+            {"fail_codes", ""},
+            {"delay_ms", "0"},
+            {"handle", "0x1001"}};
 }
 
 std::map<std::string, std::string> LoadState() {
@@ -98,6 +108,13 @@ long Number(const std::map<std::string, std::string>& state, const char* key) {
     return found == state.end() ? 0 : std::strtol(found->second.c_str(), nullptr, 10);
 }
 
+// The physical handle the monitor answers to now.
+HANDLE CurrentHandle(const std::map<std::string, std::string>& state) {
+    const auto found = state.find("handle");
+    const ULONG_PTR value = found == state.end() ? 0 : std::strtoull(found->second.c_str(), nullptr, 0);
+    return reinterpret_cast<HANDLE>(value);
+}
+
 bool ReadFails(const std::map<std::string, std::string>& state, BYTE code) {
     if (Number(state, "silent"))
         return true;
@@ -116,7 +133,7 @@ bool ReadFails(const std::map<std::string, std::string>& state, BYTE code) {
     return false;
 }
 
-void Log(const char* function, int code, long value, BOOL result) {
+void Log(const char* function, int code, long value, BOOL result, HANDLE handle) {
     const std::wstring folder = SimulatorFolder();
     if (folder.empty())
         return;
@@ -127,8 +144,9 @@ void Log(const char* function, int code, long value, BOOL result) {
     FILE* file = _wfopen((folder + L"calls.log").c_str(), L"ab");
     if (!file)
         return;
-    std::fprintf(file, "%llu %llu %s code=0x%02x value=%ld result=%d\n", GetTickCount64() - loadTick, epochMs,
-                 function, code, value, result ? 1 : 0);
+    std::fprintf(file, "%llu %llu %s code=0x%02x value=%ld result=%d handle=0x%llx\n",
+                 GetTickCount64() - loadTick, epochMs, function, code, value, result ? 1 : 0,
+                 static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(handle)));
     std::fclose(file);
 }
 
@@ -153,7 +171,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     const BOOL ok = monitor != nullptr && count != nullptr;
     if (ok)
         *count = static_cast<DWORD>(Number(state, "monitors"));
-    Log("GetNumberOfPhysicalMonitorsFromHMONITOR", 0, ok ? static_cast<long>(*count) : -1, ok);
+    Log("GetNumberOfPhysicalMonitorsFromHMONITOR", 0, ok ? static_cast<long>(*count) : -1, ok, nullptr);
     return ok;
 }
 
@@ -163,15 +181,15 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     const auto state = LoadState();
     const BOOL ok = monitor != nullptr && monitors != nullptr && arraySize >= 1 &&
                     arraySize <= static_cast<DWORD>(Number(state, "monitors"));
+    const HANDLE first = CurrentHandle(state);
     if (ok) {
         for (DWORD i = 0; i < arraySize; ++i) {
-            monitors[i].hPhysicalMonitor =
-                reinterpret_cast<HANDLE>(reinterpret_cast<ULONG_PTR>(kPhysicalHandle) + i);
+            monitors[i].hPhysicalMonitor = reinterpret_cast<HANDLE>(reinterpret_cast<ULONG_PTR>(first) + i);
             std::swprintf(monitors[i].szPhysicalMonitorDescription, 128, L"Simulated DDC/CI Monitor %lu",
                           i + 1);
         }
     }
-    Log("GetPhysicalMonitorsFromHMONITOR", 0, static_cast<long>(arraySize), ok);
+    Log("GetPhysicalMonitorsFromHMONITOR", 0, static_cast<long>(arraySize), ok, ok ? first : nullptr);
     return ok;
 }
 
@@ -179,7 +197,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI SetVCPFeature(HANDLE physical, BYTE
     StateLock lock;
     auto state = LoadState();
     DelayIfAsked(state);
-    BOOL ok = physical == kPhysicalHandle && !Number(state, "silent");
+    BOOL ok = physical == CurrentHandle(state) && !Number(state, "silent");
     if (ok) {
         if (code == 0x10) {
             state["brightness"] = std::to_string(value);
@@ -196,7 +214,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI SetVCPFeature(HANDLE physical, BYTE
         if (ok)
             SaveState(state);
     }
-    Log("SetVCPFeature", code, static_cast<long>(value), ok);
+    Log("SetVCPFeature", code, static_cast<long>(value), ok, physical);
     return ok;
 }
 
@@ -206,7 +224,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     StateLock lock;
     const auto state = LoadState();
     DelayIfAsked(state);
-    BOOL ok = physical == kPhysicalHandle && !ReadFails(state, code) && (code == 0x10 || code == 0x12);
+    BOOL ok = physical == CurrentHandle(state) && !ReadFails(state, code) && (code == 0x10 || code == 0x12);
     long value = -1;
     if (ok) {
         const char* key = code == 0x10 ? "brightness" : "contrast";
@@ -219,6 +237,19 @@ extern "C" __declspec(dllexport) BOOL WINAPI
         if (maximum)
             *maximum = static_cast<DWORD>(Number(state, maxKey));
     }
-    Log("GetVCPFeatureAndVCPFeatureReply", code, value, ok);
+    Log("GetVCPFeatureAndVCPFeatureReply", code, value, ok, physical);
+    return ok;
+}
+
+// Releases handles handed out earlier, current or not; value in the log is the array size.
+extern "C" __declspec(dllexport) BOOL WINAPI
+    DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors) {
+    StateLock lock;
+    auto state = LoadState();
+    const BOOL ok = monitors != nullptr && arraySize >= 1;
+    state["destroy_calls"] = std::to_string(Number(state, "destroy_calls") + 1);
+    SaveState(state);
+    Log("DestroyPhysicalMonitors", 0, static_cast<long>(arraySize), ok,
+        ok ? monitors[0].hPhysicalMonitor : nullptr);
     return ok;
 }

@@ -208,6 +208,17 @@ class SimulatedMonitor:
         if log.exists():
             log.unlink()
 
+    def replug(self, **values):
+        """Changes the monitor's state file in place (a new handle, new values, no monitor), keeping the log:
+        to the program it is another monitor plugged in where the old one was."""
+        state = self.state()
+        state.update({key: str(value) for key, value in values.items()})
+        text = "".join(f"{key}={value}\n" for key, value in state.items())
+        # Written whole and then renamed, so the simulator never reads half a file.
+        partial = self.folder / "monitor.txt.new"
+        partial.write_text(text)
+        partial.replace(self.folder / "monitor.txt")
+
     def state(self) -> dict:
         values = {}
         path = self.folder / "monitor.txt"
@@ -222,11 +233,12 @@ class SimulatedMonitor:
         calls = []
         for line in path.read_text().splitlines() if path.exists() else []:
             parts = line.split()
-            if len(parts) != 6:
+            if len(parts) < 6:
                 continue
             call = {"since_load_ms": int(parts[0]), "epoch_ms": int(parts[1]), "function": parts[2],
                     "code": int(parts[3].split("=")[1], 16), "value": int(parts[4].split("=")[1]),
-                    "result": int(parts[5].split("=")[1])}
+                    "result": int(parts[5].split("=")[1]),
+                    "handle": int(parts[6].split("=")[1], 16) if len(parts) > 6 else None}
             if function is None or call["function"] == function:
                 calls.append(call)
         return calls
@@ -264,7 +276,8 @@ class Glimra:
 
     def debug_trace(self) -> list:
         """The program's own debug trace lines (OutputDebugString), in order."""
-        self.trace.flush()
+        if not self.trace.closed:
+            self.trace.flush()
         lines = []
         for raw in self.trace_path.read_bytes().decode("utf-8", "replace").splitlines():
             start = raw.find(DEBUG_TRACE_PREFIX)

@@ -17,6 +17,7 @@ struct SimulatorCall {
     int code = 0;
     long value = 0;
     int result = 0;
+    unsigned long long handle = 0; // the physical-monitor handle the call used
 };
 
 inline uint64_t EpochMilliseconds() {
@@ -75,8 +76,8 @@ class SimulatedMonitor {
             SimulatorCall call;
             char name[128] = {};
             unsigned long long since = 0, epoch = 0;
-            if (std::sscanf(line, "%llu %llu %127s code=0x%x value=%ld result=%d", &since, &epoch, name,
-                            &call.code, &call.value, &call.result) == 6) {
+            if (std::sscanf(line, "%llu %llu %127s code=0x%x value=%ld result=%d handle=0x%llx", &since,
+                            &epoch, name, &call.code, &call.value, &call.result, &call.handle) >= 6) {
                 call.sinceLoadMs = since;
                 call.epochMs = epoch;
                 call.function = name;

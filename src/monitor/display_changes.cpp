@@ -1,0 +1,76 @@
+#include "monitor/display_changes.h"
+
+#include <cwchar>
+
+#include "app/app_state.h"
+#include "monitor/channels.h"
+#include "monitor/monitor_control.h"
+#include "monitor/profiles.h"
+#include "monitor/video_brightness.h"
+#include "platform/session_notifications.h"
+
+namespace {
+
+constexpr UINT kRetryMs = 100; // a worker was sending through the old handle; it is done in moments
+constexpr WPARAM kResumeAutomatic = 0x12; // PBT_APMRESUMEAUTOMATIC
+
+bool refinding = false;
+
+void StartSettleTimer(HWND window, UINT delay) {
+    SetTimer(window, IDT_DISPLAY_SETTLE, delay, nullptr); // the same id replaces a running timer
+}
+
+bool IsDisplayChange(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_DISPLAYCHANGE:
+        return true;
+    case WM_POWERBROADCAST:
+        return wParam == kResumeAutomatic;
+    case kSessionChangeMessage:
+        return wParam == kSessionUnlock || wParam == kConsoleConnect || wParam == kRemoteConnect;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool NoteDisplayChange(HWND window, UINT message, WPARAM wParam) {
+    if (!IsDisplayChange(message, wParam))
+        return false;
+    StartSettleTimer(window, kDisplaySettleMs);
+    return true;
+}
+
+void RefindMonitor(HWND window) {
+    KillTimer(window, IDT_DISPLAY_SETTLE);
+    // Reading the monitor pumps messages; a tick arriving meanwhile comes back once this one is done.
+    if (refinding) {
+        StartSettleTimer(window, kRetryMs);
+        return;
+    }
+    // The registration fails when it is asked too early in a logon; each re-find asks again.
+    RegisterSessionNotifications(window);
+    if (monitorState.ddcCapableSystem != 0) {
+        if (!ReleasePhysicalMonitors()) {
+            StartSettleTimer(window, kRetryMs);
+            return;
+        }
+        refinding = true;
+        const int count = InitPhysicalMonitor();
+        wchar_t trace[64];
+        std::swprintf(trace, 64, L"Glimra: monitor found again: %d\n", count);
+        OutputDebugStringW(trace);
+        EnableMonitorSliders(count != 0);
+        // A new monitor has been sent nothing yet.
+        ForgetMonitorRequests();
+        if (count != 0) {
+            // In no-blocking mode a monitor that does not answer gets the positions the user sees now.
+            const ProfileRecord present = BuildProfileRecord(u"", 0, 0);
+            ReadMonitorIntoSliders(&present);
+        }
+        refinding = false;
+    }
+    if (monitorState.gammaEnabled)
+        SetVideoBrightness(VideoLevelFromPosition(GetSliderPosition(appState.videoSlider)));
+}
