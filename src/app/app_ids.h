@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include "resources/resource_ids.h"
+#include "version.h"
+
 constexpr int IDC_MONITOR_BRIGHTNESS = 2010;
 constexpr int IDC_MONITOR_CONTRAST = 2011;
 constexpr int IDC_VIDEO_BRIGHTNESS = 2012;
@@ -25,9 +28,9 @@ constexpr UINT WM_TRAYNOTIFY = 12125;
 constexpr UINT kSliderNotifyMessage = WM_USER + 5; // 1029, handled like WM_VSCROLL
 
 constexpr wchar_t kMainWindowClass[] = L"GLIMRA_V1T3_Class";
-constexpr wchar_t kProgramTitle[] = L"Glimra V1.3";
+constexpr wchar_t kProgramTitle[] = GLIMRA_WIDE("Glimra V" GLIMRA_SHORT_VERSION_TEXT);
 constexpr wchar_t kProgramName[] = L"Glimra";
-constexpr wchar_t kVersionCaption[] = L"Glimra VX 1.3.1.2- version.";
+constexpr wchar_t kVersionCaption[] = GLIMRA_WIDE("Glimra VX " GLIMRA_VERSION_TEXT "- version.");
 constexpr wchar_t kSingleInstanceMutex[] = L"monitor_brightness_object_glimra_v_0_1";
 constexpr wchar_t kAppIconName[] = L"A001";
 constexpr wchar_t kTrayIconName[] = L"P-100";

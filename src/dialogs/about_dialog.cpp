@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "app/app_ids.h"
 #include "app/app_state.h"
 #include "app/shell_utilities.h"
 #include "controls/gdi_objects.h"
@@ -23,9 +24,7 @@ AboutShellOpen aboutShellOpen = ShellExecuteW;
 namespace {
 
 // Texts that are never translated.
-constexpr wchar_t kProductLine[] = L"Glimra V1.3";
 constexpr wchar_t kBuildDate[] = L"03-15-2020";
-constexpr wchar_t kLongVersionLine[] = L"Glimra VX 1.3.1.2- version.";
 constexpr int kRuleLength = 48;
 
 constexpr int kClientWidth = 280;
@@ -65,9 +64,9 @@ HWND CreateLabel(HWND dialog, const std::wstring& text, DWORD extraStyle, int x,
 }
 
 void CreateControls(HWND dialog, const AboutSession& session) {
-    const std::wstring productLine = std::wstring(kProductLine) + L" " + kBuildDate;
+    const std::wstring productLine = std::wstring(kProgramTitle) + L" " + kBuildDate;
     CreateLabel(dialog, productLine, SS_CENTER, 10, 10, 260, 40, IDC_ABOUT_PRODUCT, session.titleFont.get());
-    CreateLabel(dialog, kLongVersionLine, SS_CENTER, 10, 40, 260, 26, IDC_ABOUT_VERSION,
+    CreateLabel(dialog, kVersionCaption, SS_CENTER, 10, 40, 260, 26, IDC_ABOUT_VERSION,
                 session.textFont.get());
     CreateLabel(dialog, std::wstring(kRuleLength, L'-'), SS_CENTER, 10, 55, 260, 20, IDC_ABOUT_RULE,
                 session.textFont.get());

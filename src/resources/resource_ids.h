@@ -29,10 +29,3 @@
 #define GLYPH_VIDEO_BRIGHTNESS 197  /* U+00C5: a sun */
 #define GLYPH_RESET 183             /* U+00B7: a circular arrow */
 #define GLYPH_MENU 120              /* 'x': three bars */
-
-// Version of the file and the product.
-#define GLIMRA_VERSION_MAJOR 1
-#define GLIMRA_VERSION_MINOR 3
-#define GLIMRA_VERSION_PATCH 1
-#define GLIMRA_VERSION_BUILD 2
-#define GLIMRA_VERSION_TEXT "1.3.1.2"

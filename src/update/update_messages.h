@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "version.h"
+
 inline constexpr std::u16string_view kUpdateProductTag = u"GLIMRA_VX";
-inline constexpr std::u16string_view kUpdateProgramVersion = u"1.3.1.2";
+inline constexpr std::u16string_view kUpdateProgramVersion = u"" GLIMRA_VERSION_TEXT;
 
 enum class UpdateMessageKind {
     DownloadError, // warning, closes by itself

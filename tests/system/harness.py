@@ -29,6 +29,13 @@ def poll(condition, timeout=10.0, interval=0.1, message="condition"):
         time.sleep(interval)
 
 
+def install_program_folder(build_dir: Path, folder: Path):
+    """The program folder exactly as the build laid it out and the packages ship it, through its install rules."""
+    shutil.rmtree(folder, ignore_errors=True)
+    subprocess.run(["cmake", "--install", str(build_dir), "--prefix", str(folder)], check=True,
+                   stdout=subprocess.DEVNULL)
+
+
 def parse_pairs(line: str) -> dict:
     pairs = {}
     for item in line.split():
@@ -99,11 +106,8 @@ class WineSession:
             self.wait_server()
         self.install_dir = drive_c / "Glimra"
         self.tools_dir = drive_c / "glimra-test"
-        self.install_dir.mkdir(exist_ok=True)
+        install_program_folder(build_dir, self.install_dir)
         self.tools_dir.mkdir(exist_ok=True)
-        shutil.copyfile(build_dir / "Glimra.exe", self.install_dir / "Glimra.exe")
-        # What ships beside the program: language files, help files and the restart script.
-        shutil.copytree(REPO / "data", self.install_dir, dirs_exist_ok=True)
         for tool in ("glimra_probe.exe", "stand_in_browser.exe"):
             shutil.copyfile(build_dir / "tests" / "helpers" / tool, self.tools_dir / tool)
         shutil.copyfile(build_dir / "tests" / "simulator" / "dxva2.dll",
