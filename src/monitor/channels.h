@@ -33,10 +33,13 @@ inline uint8_t ClampMonitorValue(uint8_t value) {
     return value > 100 ? 100 : value;
 }
 
+// The last request of one channel, remembered before clamping; empty while nothing was sent yet.
+using MonitorRequestMemory = std::optional<uint8_t>;
+
 // Request dropping for one channel: returns the clamped value to send, or nothing when the request
-// equals the last one (remembered before clamping; it starts at 0, so an initial 0 is dropped).
-inline std::optional<uint8_t> AcceptMonitorRequest(uint8_t& lastRequest, uint8_t value) {
-    if (value == lastRequest)
+// equals the last one. Before the first request nothing is remembered, so even 0 is sent (as 1).
+inline std::optional<uint8_t> AcceptMonitorRequest(MonitorRequestMemory& lastRequest, uint8_t value) {
+    if (lastRequest == value)
         return std::nullopt;
     lastRequest = value;
     return ClampMonitorValue(value);

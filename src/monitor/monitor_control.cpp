@@ -38,14 +38,14 @@ DWORD WINAPI MonitorWorker(void* parameter) {
     // looks at this count, so either it sees us and waits, or we see the cleared handle and send nothing.
     ++monitorState.workersSending;
     HANDLE physical = start->physical;
+    HMODULE library = start->library;
     if (physical && physical == monitorState.liveMonitorHandle.load()) {
         if (start->channel == Channel::Brightness)
-            SetVCPFeature(physical, kVcpLuminance, monitorState.pendingBrightness.load());
+            SetVCPFeatureThrough(library, physical, kVcpLuminance, monitorState.pendingBrightness.load());
         else
-            SetVCPFeature(physical, kVcpContrast, monitorState.pendingContrast.load());
+            SetVCPFeatureThrough(library, physical, kVcpContrast, monitorState.pendingContrast.load());
     }
     --monitorState.workersSending;
-    HMODULE library = start->library;
     delete start;
     if (library)
         FreeLibraryAndExitThread(library, 0);
@@ -66,8 +66,8 @@ int StartMonitorWorker(Channel channel, HANDLE physical) {
 }
 
 int RequestMonitorValue(Channel channel, HANDLE physical, uint8_t value) {
-    uint8_t& last = channel == Channel::Brightness ? monitorState.lastBrightnessRequest
-                                                   : monitorState.lastContrastRequest;
+    MonitorRequestMemory& last = channel == Channel::Brightness ? monitorState.lastBrightnessRequest
+                                                                : monitorState.lastContrastRequest;
     const std::optional<uint8_t> send = AcceptMonitorRequest(last, value);
     if (!send)
         return 0;
@@ -166,11 +166,6 @@ bool ReleasePhysicalMonitors() {
     return true;
 }
 
-void ForgetMonitorRequests() {
-    monitorState.lastBrightnessRequest = 0;
-    monitorState.lastContrastRequest = 0;
-}
-
 void EnableMonitorSliders(bool enable) {
     monitorState.ddcEnabled = enable ? 1 : 0;
     EnableWindow(appState.brightnessSlider, enable);
@@ -186,7 +181,13 @@ int SetMonitorContrast(HANDLE physical, uint8_t value) {
 }
 
 BOOL FactoryResetMonitor(HANDLE physical) {
+    ForgetMonitorRequests();
     return SetVCPFeature(physical, kVcpRestoreFactoryDefaults, 1);
+}
+
+void ForgetMonitorRequests() {
+    monitorState.lastBrightnessRequest.reset();
+    monitorState.lastContrastRequest.reset();
 }
 
 int ReadVcpValue(HANDLE physical, uint8_t code) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "monitor/channels.h"
 #include "monitor/settings_records.h"
 
 constexpr DWORD kMaxPhysicalMonitors = 16;
@@ -24,8 +25,9 @@ struct MonitorControlState {
     int32_t ddcCapableSystem = 0;
     uint8_t ddcEnabled = 0;
     uint8_t gammaEnabled = 0;
-    uint8_t lastBrightnessRequest = 0; // interface thread only
-    uint8_t lastContrastRequest = 0;   // interface thread only
+    // Interface thread only; empty while nothing was sent yet.
+    MonitorRequestMemory lastBrightnessRequest;
+    MonitorRequestMemory lastContrastRequest;
     // Shared with the worker threads: each is written and read whole, no lock.
     std::atomic<uint8_t> pendingBrightness{0};
     std::atomic<uint8_t> pendingContrast{0};
@@ -55,6 +57,7 @@ void EnableMonitorSliders(bool enable);
 
 int SetMonitorBrightness(HANDLE physical, uint8_t value);
 int SetMonitorContrast(HANDLE physical, uint8_t value);
+// Also forgets the remembered requests: the monitor's values have changed under them.
 BOOL FactoryResetMonitor(HANDLE physical);
 
 int ReadVcpValue(HANDLE physical, uint8_t code);

@@ -1,15 +1,31 @@
 #include "platform/dxva2.h"
 
+#include <string>
+
+LibraryLoaderProc dxva2Loader = LoadLibraryExW;
+
 namespace {
 
 constexpr wchar_t kLibraryName[] = L"dxva2.dll";
 
+// The reference LoadDxva2 took for the program; FreeDxva2 gives back this one and no other.
+HMODULE programReference = nullptr;
+
+// https://learn.microsoft.com/windows/win32/api/libloaderapi/nf-libloaderapi-loadlibraryexw
 HMODULE LoadFromSystemFolder() {
-    return LoadLibraryExW(kLibraryName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = dxva2Loader(kLibraryName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module || GetLastError() != ERROR_INVALID_PARAMETER)
+        return module;
+    // Windows 7 without KB2533623 does not know the flag: name the system folder's copy by its full path.
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + kLibraryName;
+    return dxva2Loader(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-template <typename Function> Function LookUp(const char* name) {
-    HMODULE module = LoadDxva2();
+template <typename Function> Function LookUp(HMODULE module, const char* name) {
     if (!module)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -18,46 +34,58 @@ template <typename Function> Function LookUp(const char* name) {
 } // namespace
 
 HMODULE LoadDxva2() {
-    HMODULE module = GetModuleHandleW(kLibraryName);
-    return module ? module : LoadFromSystemFolder();
+    if (!programReference)
+        programReference = LoadFromSystemFolder();
+    return programReference;
 }
 
 void FreeDxva2() {
-    if (HMODULE module = GetModuleHandleW(kLibraryName))
+    if (HMODULE module = programReference) {
+        programReference = nullptr;
         FreeLibrary(module);
+    }
 }
 
 HMODULE AddDxva2Reference() {
+    // Another reference to the very module the program uses, never to a namesake loaded from elsewhere.
+    HMODULE module = nullptr;
+    if (programReference && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                                               reinterpret_cast<LPCWSTR>(programReference), &module))
+        return module;
     return LoadFromSystemFolder();
 }
 
 BOOL GetNumberOfPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD* count) {
     using Function = BOOL(WINAPI*)(HMONITOR, DWORD*);
-    auto function = LookUp<Function>("GetNumberOfPhysicalMonitorsFromHMONITOR");
+    auto function = LookUp<Function>(LoadDxva2(), "GetNumberOfPhysicalMonitorsFromHMONITOR");
     return function ? function(monitor, count) : FALSE;
 }
 
 BOOL GetPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD arraySize, PhysicalMonitorEntry* monitors) {
     using Function = BOOL(WINAPI*)(HMONITOR, DWORD, PhysicalMonitorEntry*);
-    auto function = LookUp<Function>("GetPhysicalMonitorsFromHMONITOR");
+    auto function = LookUp<Function>(LoadDxva2(), "GetPhysicalMonitorsFromHMONITOR");
     return function ? function(monitor, arraySize, monitors) : FALSE;
 }
 
 BOOL SetVCPFeature(HANDLE physical, BYTE code, DWORD value) {
+    return SetVCPFeatureThrough(LoadDxva2(), physical, code, value);
+}
+
+BOOL SetVCPFeatureThrough(HMODULE library, HANDLE physical, BYTE code, DWORD value) {
     using Function = BOOL(WINAPI*)(HANDLE, BYTE, DWORD);
-    auto function = LookUp<Function>("SetVCPFeature");
+    auto function = LookUp<Function>(library, "SetVCPFeature");
     return function ? function(physical, code, value) : FALSE;
 }
 
 BOOL GetVCPFeatureAndVCPFeatureReply(HANDLE physical, BYTE code, DWORD* codeType, DWORD* current,
                                      DWORD* maximum) {
     using Function = BOOL(WINAPI*)(HANDLE, BYTE, DWORD*, DWORD*, DWORD*);
-    auto function = LookUp<Function>("GetVCPFeatureAndVCPFeatureReply");
+    auto function = LookUp<Function>(LoadDxva2(), "GetVCPFeatureAndVCPFeatureReply");
     return function ? function(physical, code, codeType, current, maximum) : FALSE;
 }
 
 BOOL DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors) {
     using Function = BOOL(WINAPI*)(DWORD, PhysicalMonitorEntry*);
-    auto function = LookUp<Function>("DestroyPhysicalMonitors");
+    auto function = LookUp<Function>(LoadDxva2(), "DestroyPhysicalMonitors");
     return function ? function(arraySize, monitors) : FALSE;
 }

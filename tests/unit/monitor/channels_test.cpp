@@ -20,20 +20,24 @@ TEST(Channels, VideoLevelIsSignedAroundTheMiddle) {
 }
 
 TEST(RequestDropping, EqualRequestIsDroppedAndADifferentOneSentAgain) {
-    uint8_t last = 0;
+    MonitorRequestMemory last;
     EXPECT_EQ(AcceptMonitorRequest(last, 40), std::optional<uint8_t>(40));
     EXPECT_EQ(AcceptMonitorRequest(last, 40), std::nullopt);
     EXPECT_EQ(AcceptMonitorRequest(last, 60), std::optional<uint8_t>(60));
     EXPECT_EQ(AcceptMonitorRequest(last, 40), std::optional<uint8_t>(40));
 }
 
-TEST(RequestDropping, FirstRequestOfZeroIsDropped) {
-    uint8_t last = 0;
+TEST(RequestDropping, FirstRequestOfZeroIsSentAndRepeatingItIsDropped) {
+    MonitorRequestMemory last;
+    EXPECT_EQ(AcceptMonitorRequest(last, 0), std::optional<uint8_t>(1)) << "nothing was sent yet";
+    EXPECT_EQ(last, std::optional<uint8_t>(0));
     EXPECT_EQ(AcceptMonitorRequest(last, 0), std::nullopt);
+    last.reset(); // forgotten, as after a factory reset
+    EXPECT_EQ(AcceptMonitorRequest(last, 0), std::optional<uint8_t>(1));
 }
 
 TEST(RequestDropping, ZeroAfterNonZeroSendsOneAndAFollowingOneIsSentAgain) {
-    uint8_t last = 0;
+    MonitorRequestMemory last;
     ASSERT_TRUE(AcceptMonitorRequest(last, 30));
     EXPECT_EQ(AcceptMonitorRequest(last, 0), std::optional<uint8_t>(1));
     EXPECT_EQ(last, 0) << "the request is remembered before clamping";
@@ -41,7 +45,7 @@ TEST(RequestDropping, ZeroAfterNonZeroSendsOneAndAFollowingOneIsSentAgain) {
 }
 
 TEST(RequestDropping, ValuesAboveOneHundredAreClamped) {
-    uint8_t last = 0;
+    MonitorRequestMemory last;
     EXPECT_EQ(AcceptMonitorRequest(last, 200), std::optional<uint8_t>(100));
     EXPECT_EQ(last, 200);
 }

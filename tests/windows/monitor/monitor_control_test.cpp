@@ -42,8 +42,7 @@ class MonitorSliderHost : public SliderHost {
 };
 
 void ResetMonitorControl() {
-    monitorState.lastBrightnessRequest = 0;
-    monitorState.lastContrastRequest = 0;
+    ForgetMonitorRequests();
     monitorState.ddcCapableSystem = 1;
     settings.noBlockingMode = 0;
     physicalMonitor = {};
@@ -52,6 +51,13 @@ void ResetMonitorControl() {
 // Waits until no worker holds the library any more, so loading tests start from an unloaded library.
 void WaitForWorkersToEnd() {
     std::this_thread::sleep_for(700ms);
+}
+
+// The program's reference, then any other this process still holds (bounded: a leak must fail, not hang).
+void UnloadDxva2() {
+    FreeDxva2();
+    for (int i = 0; i < 16 && GetModuleHandleW(L"dxva2.dll"); ++i)
+        FreeLibrary(GetModuleHandleW(L"dxva2.dll"));
 }
 
 std::wstring LoadedLibraryPath(HMODULE module) {
@@ -113,15 +119,19 @@ TEST(MonitorControl, RepeatedRequestIsDroppedAndNothingIsSent) {
     SimulatedMonitor monitor;
     ResetMonitorControl();
     InitPhysicalMonitor();
-    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 0)
-        << "a first request of 0 is dropped";
+    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 1)
+        << "nothing was sent yet, so a first request of 0 goes out";
+    ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
+    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 0);
     EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 1);
     EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 0);
-    const auto writes = monitor.WaitForCalls("SetVCPFeature", 1, 2s);
+    const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 2s);
     std::this_thread::sleep_for(600ms);
-    ASSERT_EQ(monitor.Calls("SetVCPFeature").size(), 1u);
+    ASSERT_EQ(monitor.Calls("SetVCPFeature").size(), 2u);
     EXPECT_EQ(writes[0].code, 0x12);
-    EXPECT_EQ(writes[0].value, 35);
+    EXPECT_EQ(writes[0].value, 1) << "0 is sent as 1";
+    EXPECT_EQ(writes[1].code, 0x12);
+    EXPECT_EQ(writes[1].value, 35);
 }
 
 TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) {
@@ -134,7 +144,8 @@ TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) 
     EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
     EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 50) << "150 reads as position 50";
     EXPECT_TRUE(notifications.empty()) << "reading must not notify, or it would send back";
-    EXPECT_EQ(monitorState.lastBrightnessRequest, 0) << "reads do not change the remembered request";
+    EXPECT_FALSE(monitorState.lastBrightnessRequest.has_value())
+        << "reads do not change the remembered request";
     std::this_thread::sleep_for(600ms);
     EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty());
 }
@@ -205,17 +216,28 @@ TEST(MonitorControl, NoBlockingModeWithoutARecordLeavesTheSlidersAlone) {
     settings.noBlockingMode = 0;
 }
 
-TEST(MonitorControl, FactoryResetSendsRestoreCodeOne) {
+TEST(MonitorControl, FactoryResetSendsRestoreCodeOneAndForgetsTheLastRequests) {
     SimulatedMonitor monitor("brightness=20\ncontrast=30\nfactory_brightness=80\nfactory_contrast=75\n");
     ResetMonitorControl();
     InitPhysicalMonitor();
+    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
+
     FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
-    const auto writes = monitor.Calls("SetVCPFeature");
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_EQ(writes[0].code, 0x05);
-    EXPECT_EQ(writes[0].value, 1);
+    auto writes = monitor.Calls("SetVCPFeature");
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[1].code, 0x05);
+    EXPECT_EQ(writes[1].value, 1);
     EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x10), 80);
     EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x12), 75);
+
+    // The monitor now holds 80: the value sent before the reset must reach it again.
+    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    writes = monitor.WaitForCalls("SetVCPFeature", 3, 2s);
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[2].code, 0x10);
+    EXPECT_EQ(writes[2].value, 40);
+    EXPECT_EQ(monitor.StateValue("brightness"), "40");
 }
 
 TEST(MonitorControl, ReadBrightnessMaximumIsOneCallWithoutRetry) {
@@ -251,8 +273,7 @@ TEST(Dxva2Loading, AWorkerStillSleepingKeepsTheLibraryUntilItHasSent) {
 
 TEST(Dxva2Loading, APlantedCopyBesideTheProgramIsNeverLoaded) {
     WaitForWorkersToEnd();
-    while (GetModuleHandleW(L"dxva2.dll"))
-        FreeDxva2();
+    UnloadDxva2();
 
     wchar_t exePath[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exePath, MAX_PATH);
@@ -272,16 +293,14 @@ TEST(Dxva2Loading, APlantedCopyBesideTheProgramIsNeverLoaded) {
 
 TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDisabled) {
     WaitForWorkersToEnd();
-    while (GetModuleHandleW(L"dxva2.dll"))
-        FreeDxva2();
+    UnloadDxva2();
     const std::wstring installed = SystemFolderFile(L"dxva2.dll");
     const std::wstring aside = installed + L".aside";
     ASSERT_TRUE(MoveFileExW(installed.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING));
     struct Restore {
         std::wstring from, to;
         ~Restore() {
-            while (GetModuleHandleW(L"dxva2.dll"))
-                FreeDxva2();
+            UnloadDxva2();
             MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
         }
     } restore{aside, installed};
@@ -304,4 +323,66 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
     EXPECT_FALSE(IsWindowEnabled(appState.brightnessSlider));
     EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
     EXPECT_TRUE(IsWindowEnabled(appState.videoSlider)) << "the video slider is never disabled";
+}
+
+TEST(Dxva2Loading, FreeGivesBackOnlyTheProgramsOwnReference) {
+    WaitForWorkersToEnd();
+    UnloadDxva2();
+    // Another holder's reference, as a worker still sleeping at exit keeps one.
+    HMODULE other = LoadLibraryExW(L"dxva2.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    ASSERT_NE(other, nullptr);
+    ASSERT_EQ(LoadDxva2(), other);
+    FreeDxva2();
+    FreeDxva2(); // a second shutdown must not take the other holder's reference
+    EXPECT_EQ(GetModuleHandleW(L"dxva2.dll"), other) << "the other holder's reference survives";
+    FreeLibrary(other);
+    EXPECT_EQ(GetModuleHandleW(L"dxva2.dll"), nullptr);
+}
+
+namespace {
+
+std::vector<std::wstring> loadedNames;
+
+// A loader as on Windows 7 without KB2533623: the system-folder search flag is an invalid parameter.
+HMODULE WINAPI LoaderWithoutSearchFlags(LPCWSTR name, HANDLE reserved, DWORD flags) {
+    if (flags & LOAD_LIBRARY_SEARCH_SYSTEM32) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    loadedNames.push_back(name);
+    return LoadLibraryExW(name, reserved, flags);
+}
+
+} // namespace
+
+TEST(Dxva2Loading, WithoutTheSearchFlagTheSystemFoldersCopyIsLoadedByItsFullPath) {
+    WaitForWorkersToEnd();
+    UnloadDxva2();
+    SimulatedMonitor monitor;
+    wchar_t exePath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+    std::wstring planted(exePath);
+    planted = planted.substr(0, planted.find_last_of(L'\\') + 1) + L"dxva2.dll";
+    wchar_t simulator[MAX_PATH] = {};
+    ASSERT_TRUE(GetEnvironmentVariableW(L"GLIMRA_SIMULATOR_DLL", simulator, MAX_PATH));
+    ASSERT_TRUE(CopyFileW(simulator, planted.c_str(), FALSE)); // a bare name would find this one first
+    loadedNames.clear();
+    dxva2Loader = LoaderWithoutSearchFlags;
+
+    HMODULE loaded = LoadDxva2();
+    ResetMonitorControl();
+    const int count = InitPhysicalMonitor();
+    HMODULE workerReference = AddDxva2Reference();
+    dxva2Loader = LoadLibraryExW;
+
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_TRUE(SamePath(LoadedLibraryPath(loaded), SystemFolderFile(L"dxva2.dll")))
+        << LoadedLibraryPath(loaded).c_str();
+    ASSERT_EQ(loadedNames.size(), 1u) << "loaded once; the wrappers and the worker use that handle";
+    EXPECT_TRUE(SamePath(loadedNames[0], SystemFolderFile(L"dxva2.dll"))) << loadedNames[0].c_str();
+    EXPECT_EQ(count, 1) << "the monitor sliders work on such a system too";
+    EXPECT_EQ(workerReference, loaded);
+    FreeLibrary(workerReference);
+    UnloadDxva2();
+    DeleteFileW(planted.c_str());
 }
