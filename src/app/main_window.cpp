@@ -19,6 +19,7 @@
 #include "controls/main_window_controls.h"
 #include "controls/trackbar.h"
 #include "i18n/language.h"
+#include "i18n/text_cut.h"
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/channels.h"
@@ -191,10 +192,8 @@ BOOL CreateMainControls() {
     wchar_t monitorName[128] = {};
     GetDisplayNames(adapterName, monitorName);
     auto caption = [](const TextKey& key, const wchar_t* device) {
-        std::wstring text = WideText(key) + L": " + device;
-        if (text.size() > 63)
-            text.resize(63);
-        return text;
+        const std::wstring text = WideText(key) + L": " + device;
+        return std::wstring(CutText(std::wstring_view(text), 63));
     };
     MainWindowControls controls = CreateMainWindowControls(
         appState.mainWindow, caption(kMonitorBrightnes, monitorName), caption(kContrastMonitor, monitorName),

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/program_folder.h"
+#include "i18n/text_cut.h"
 
 namespace {
 
@@ -10,12 +11,12 @@ constexpr UINT kRoutineErrorStyle = MB_TOPMOST | MB_SYSTEMMODAL | MB_ICONEXCLAMA
 constexpr UINT_PTR kSelfCloseTimer = 0x474C;
 constexpr UINT_PTR kTopmostTimer = 0x474D;
 
-std::wstring CutText(std::wstring_view text) {
-    return std::wstring(text.substr(0, kMessageBoxTextLength));
+std::wstring BoxText(std::wstring_view text) {
+    return std::wstring(CutText(text, kMessageBoxTextLength));
 }
 
 std::wstring CaptionOrProgramName(std::wstring_view caption) {
-    return CutText(caption.empty() ? std::wstring_view(ProgramFileTitle()) : caption);
+    return BoxText(caption.empty() ? std::wstring_view(ProgramFileTitle()) : caption);
 }
 
 // Boxes are watched while they are created, through a thread-local CBT hook that learns the box's
@@ -118,7 +119,7 @@ UINT MessageBoxStyleForKind(int kind) {
 void TimedMessageBox(HWND owner, std::wstring_view text, std::wstring_view caption, int kind, int timeoutMs) {
     if (!owner)
         owner = appState.ownerWindow;
-    const std::wstring shownText = CutText(text);
+    const std::wstring shownText = BoxText(text);
     const std::wstring shownCaption = CaptionOrProgramName(caption);
     const UINT style = MessageBoxStyleForKind(kind);
     ShowWatchedBox(timeoutMs > 0 ? static_cast<UINT>(timeoutMs) : 0, true, [&] {

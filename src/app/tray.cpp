@@ -9,6 +9,7 @@
 #include "app/shell_utilities.h"
 #include "dialogs/dialogs.h"
 #include "i18n/language.h"
+#include "i18n/text_cut.h"
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/monitor_control.h"
@@ -28,7 +29,8 @@ UINT BalloonTimeout(int32_t balloonTime) {
 }
 
 void CopyCut(wchar_t* field, std::size_t units, std::wstring_view text) {
-    lstrcpynW(field, std::wstring(text).c_str(), static_cast<int>(units));
+    const std::wstring whole(CutText(text, units - 1));
+    lstrcpynW(field, whole.c_str(), static_cast<int>(units));
 }
 
 // One pending message is handled between attempts, so a shell that is still starting can answer.

@@ -6,6 +6,7 @@
 #include "controls/drawing.h"
 #include "controls/gdi_objects.h"
 #include "controls/slot_table.h"
+#include "i18n/text_cut.h"
 
 namespace {
 
@@ -273,6 +274,10 @@ void OnCreate(HWND window) {
     fresh.textColour = buttonClass.defaultText;
     SendMessageW(window, WM_GETTEXT, kButtonTextUnits, reinterpret_cast<LPARAM>(fresh.text));
     fresh.text[kButtonTextUnits - 1] = L'\0';
+    // WM_GETTEXT cuts a long text anywhere; a lone half of a surrogate pair would draw as a box.
+    const std::size_t length = wcslen(fresh.text);
+    if (length == kButtonTextUnits - 1 && IsHighSurrogate(fresh.text[length - 1]))
+        fresh.text[length - 1] = L'\0';
     *buttonRecords.At(slot) = fresh;
 }
 

@@ -1,5 +1,6 @@
 #include "controls/trackbar.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "controls/gdi_objects.h"
 #include "controls/slot_table.h"
 #include "controls/trackbar_layout.h"
+#include "i18n/text_cut.h"
 
 namespace {
 
@@ -37,10 +39,9 @@ LRESULT CallBase(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CopyText(wchar_t* target, int units, const wchar_t* source) {
-    if (!source)
-        source = L"";
-    wcsncpy(target, source, units - 1);
-    target[units - 1] = L'\0';
+    const std::wstring_view text = CutText(std::wstring_view(source ? source : L""), units - 1);
+    std::copy(text.begin(), text.end(), target);
+    target[text.size()] = L'\0';
 }
 
 void StoreProperty(SuTrackBarRecord& record, WPARAM code, LPARAM value) {

@@ -9,6 +9,8 @@
 #include "app/program_folder.h"
 #include "app/shell_utilities.h"
 #include "i18n/language_file.h"
+#include "i18n/language_list.h"
+#include "i18n/text_cut.h"
 #include "i18n/text_table.h"
 #include "monitor/settings_records.h"
 #include "platform/wide.h"
@@ -40,9 +42,11 @@ std::u16string SelectLanguage(std::u16string_view fileName, std::u16string_view 
     languageFolder = ToU16(AddTrailingBackslash(chosenFolder));
 
     const std::u16string systemLanguage = SystemLanguageName(0);
-    startupLanguageFile = fileName.empty() ? systemLanguage + u".lng" : std::u16string(fileName);
-    startupLanguageFile.resize(std::min(startupLanguageFile.size(), kLanguageFileNameLength));
-    startupLanguagePath = languageFolder + startupLanguageFile;
+    const std::u16string chosen = fileName.empty() ? systemLanguage + u".lng" : std::u16string(fileName);
+    startupLanguageFile = std::u16string(CutText(std::u16string_view(chosen), kLanguageFileNameLength));
+    // A stored name that is a path is not followed out of the folder: this run keeps the built-in texts
+    // (and the English help), and the name stays stored as it was.
+    startupLanguagePath = IsPlainFileName(startupLanguageFile) ? languageFolder + startupLanguageFile : u"";
     return startupLanguageFile;
 }
 
@@ -56,13 +60,16 @@ std::u16string SystemLanguageName(uint32_t localeId) {
 
 std::u16string CurrentLanguageName() {
     const std::size_t extension = 4; // ".lng"
+    if (!IsPlainFileName(startupLanguageFile))
+        return {};
     return startupLanguageFile.size() > extension
                ? startupLanguageFile.substr(0, startupLanguageFile.size() - extension)
                : std::u16string();
 }
 
 std::u16string CurrentLanguageFilePath() {
-    return languageFolder + GetLanguageFileName(settings);
+    const std::u16string name = GetLanguageFileName(settings);
+    return IsPlainFileName(name) ? languageFolder + name : std::u16string();
 }
 
 bool RegularFileExists(std::u16string_view path) {

@@ -18,16 +18,17 @@ constexpr std::size_t kLanguageFileNameLength = 31;
 
 // Chooses the language folder (folder when it is an existing directory, else "Langs\" beside the
 // program) and the start-up file (fileName, or the system language's English name + ".lng" when empty).
-// Returns the file name in use, for the settings.
+// Returns the file name in use, for the settings. A fileName that is a path is kept but opens nothing.
 std::u16string SelectLanguage(std::u16string_view fileName, std::u16string_view folder);
 
 // The English name of a locale's language ("English", "Russian"); locale 0 is the system default.
 std::u16string SystemLanguageName(uint32_t localeId);
 
-// startupLanguageFile without its extension ".lng".
+// startupLanguageFile without its extension ".lng"; empty when that name is a path.
 std::u16string CurrentLanguageName();
 
-// The file named by the settings' languageFileName in languageFolder, built at the moment of the call.
+// The file named by the settings' languageFileName in languageFolder, built at the moment of the call;
+// empty when that name is a path.
 std::u16string CurrentLanguageFilePath();
 
 // True for an existing file that is not a folder.

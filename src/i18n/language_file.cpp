@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/text_cut.h"
 #include "i18n/text_table.h"
 
 namespace {
@@ -19,7 +20,7 @@ std::u16string WithoutTabsAndMark(std::u16string_view text) {
 }
 
 std::u16string Field(std::u16string_view text) {
-    return std::u16string(TrimSpaces(text).substr(0, kLanguageFieldLength));
+    return std::u16string(CutText(TrimSpaces(text), kLanguageFieldLength));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "i18n/language_list.h"
 
+#include "i18n/text_cut.h"
 #include "i18n/text_table.h"
 #include "i18n/upper_case.h"
 
@@ -11,7 +12,7 @@ constexpr std::u16string_view kHeaderBlock = u"[FILE]";
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
 std::u16string Cut(std::u16string_view text, std::size_t length) {
-    return std::u16string(text.substr(0, length));
+    return std::u16string(CutText(text, length));
 }
 
 void ReadHeaderLine(std::u16string_view line, LanguageInfo& info) {
@@ -30,6 +31,15 @@ void ReadHeaderLine(std::u16string_view line, LanguageInfo& info) {
 }
 
 } // namespace
+
+bool IsPlainFileName(std::u16string_view name) {
+    return !name.empty() && name.find_first_of(u"\\/:") == std::u16string_view::npos &&
+           name.find(u"..") == std::u16string_view::npos;
+}
+
+bool IsListedLanguageFile(std::u16string_view fileName, uint64_t size) {
+    return size > kSmallestLanguageFile && fileName.size() <= kLanguageListFileNameLength;
+}
 
 std::optional<LanguageInfo> ReadLanguageHeader(std::u16string_view fileText) {
     if (!fileText.empty() && fileText.front() == u'\uFEFF')
@@ -58,10 +68,14 @@ std::optional<LanguageInfo> ReadLanguageHeader(std::u16string_view fileText) {
 
 std::optional<LanguageInfo> LanguageRecordFromFile(std::u16string_view fileText,
                                                    std::u16string_view fileName) {
+    if (fileName.size() > kLanguageListFileNameLength)
+        return std::nullopt;
     std::optional<LanguageInfo> info = ReadLanguageHeader(fileText);
     if (!info || info->name.empty())
         return std::nullopt;
-    info->fileName = Cut(UpperCaseText(fileName), kLanguageListFileNameLength);
+    info->fileName = UpperCaseText(fileName);
+    if (!IsPlainFileName(info->picture))
+        info->picture.clear();
     return info;
 }
 

@@ -14,7 +14,6 @@ constexpr int kPictureWidth = 20;
 constexpr int kPictureHeight = 15;
 constexpr int kImageListInitialSize = 14;
 constexpr int kItemHeight = 20;
-constexpr ULONGLONG kSmallestLanguageFile = 100; // a file of this size or less cannot hold a header block
 
 // The image list of the combo box now open; the combo box does not destroy it, we do, exactly once.
 HIMAGELIST languageImages = nullptr;
@@ -30,7 +29,7 @@ bool IsCandidate(const WIN32_FIND_DATAW& found) {
     if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
         return false;
     const ULONGLONG size = (static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-    return size > kSmallestLanguageFile;
+    return IsListedLanguageFile(AsU16(found.cFileName), size);
 }
 
 void ReportEnumerationError(const char* description) {
@@ -71,8 +70,10 @@ void AddLanguageComboItem(HWND comboBox, HIMAGELIST imageList, std::wstring_view
                           std::wstring_view picturePath) {
     int image = -1;
     const std::wstring path(picturePath);
-    if (HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE))) {
+    HBITMAP bitmap = path.empty() ? nullptr
+                                  : static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                                    LR_LOADFROMFILE | LR_DEFAULTSIZE));
+    if (bitmap) {
         image = ImageList_Add(imageList, bitmap, nullptr);
         DeleteObject(bitmap); // the image list keeps its own copy
     }
@@ -102,8 +103,10 @@ int FillLanguageComboBox(HWND comboBox) {
 
     EnumerateLanguages(languageFolder);
     const std::wstring folder = ToWide(languageFolder);
-    for (const LanguageInfo& info : languageList)
-        AddLanguageComboItem(comboBox, images, AsWide(LanguageItemText(info)), folder + ToWide(info.picture));
+    for (const LanguageInfo& info : languageList) {
+        const std::wstring picture = info.picture.empty() ? std::wstring() : folder + ToWide(info.picture);
+        AddLanguageComboItem(comboBox, images, AsWide(LanguageItemText(info)), picture);
+    }
     const int position = static_cast<int>(LanguagePositionOf(startupLanguageFile));
     PostMessageW(comboBox, CB_SETCURSEL, position > 0 ? position - 1 : 0, 0);
     return position;

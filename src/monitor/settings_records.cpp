@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "i18n/text_cut.h"
+
 namespace {
 
 template <typename Record> std::array<uint8_t, sizeof(Record)> ToBytes(const Record& record) {
@@ -34,7 +36,7 @@ std::u16string ReadText(const uint8_t* field, std::size_t maxUnits) {
 
 void WriteText(uint8_t* field, std::size_t fieldUnits, std::u16string_view text) {
     std::memset(field, 0, fieldUnits * sizeof(char16_t));
-    const std::size_t count = std::min(text.size(), fieldUnits - 1);
+    const std::size_t count = CutText(text, fieldUnits - 1).size();
     std::memcpy(field, text.data(), count * sizeof(char16_t));
 }
 

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "i18n/language_file.h"
+#include "i18n/text_cut.h"
+
 namespace {
 
 std::u16string Block(std::u16string_view lines) {
@@ -69,6 +72,53 @@ TEST(LanguageRecord, ItemTextWithoutVersionEndsInV) {
     const auto record = LanguageRecordFromFile(Block(u"NAME=English\r\nAUTHOR=Ann\r\n"), u"English.lng");
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(LanguageItemText(*record), u"English, Ann, v");
+}
+
+TEST(LanguageRecord, OnlyFilesOverOneHundredBytesWithANameTheSettingsCanStoreAreListed) {
+    EXPECT_FALSE(IsListedLanguageFile(u"German.lng", 100));
+    EXPECT_TRUE(IsListedLanguageFile(u"German.lng", 101));
+    const std::u16string longest = std::u16string(27, u'n') + u".lng"; // 31 characters
+    EXPECT_TRUE(IsListedLanguageFile(longest, 4000));
+    EXPECT_FALSE(IsListedLanguageFile(u"n" + longest, 4000));
+    EXPECT_TRUE(LanguageRecordFromFile(Block(u"NAME=Long\r\n"), longest).has_value());
+    EXPECT_FALSE(LanguageRecordFromFile(Block(u"NAME=Long\r\n"), u"n" + longest).has_value());
+}
+
+TEST(LanguageRecord, PictureThatIsAPathIsDropped) {
+    for (const char16_t* picture : {u"..\\..\\secret.bmp", u"C:\\pictures\\de.bmp", u"C:de.bmp",
+                                    u"pictures/de.bmp", u"..", u"de..bmp"}) {
+        const auto record = LanguageRecordFromFile(
+            Block(u"NAME=Deutsch\r\nPICTURE=" + std::u16string(picture) + u"\r\n"), u"German.lng");
+        ASSERT_TRUE(record.has_value());
+        EXPECT_EQ(record->picture, u"");
+    }
+    const auto plain = LanguageRecordFromFile(Block(u"NAME=Deutsch\r\nPICTURE=de.v2.bmp\r\n"), u"German.lng");
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->picture, u"de.v2.bmp");
+    EXPECT_FALSE(IsPlainFileName(u""));
+    EXPECT_TRUE(IsPlainFileName(u"Русский.lng"));
+}
+
+TEST(LanguageRecord, CutsNeverSplitASurrogatePair) {
+    const std::u16string pair = u"\U0001F600";                   // one character, two UTF-16 units
+    const std::u16string name = std::u16string(30, u'x') + pair; // the cut at 31 falls inside the pair
+    const auto info = ReadLanguageHeader(Block(u"NAME=" + name + u"\r\nVERSIONID=1.2.3." + pair + u"\r\n"));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->name, std::u16string(30, u'x'));
+    EXPECT_EQ(info->versionId, u"1.2.3.");
+    const std::u16string fits = std::u16string(29, u'x') + pair;
+    EXPECT_EQ(ReadLanguageHeader(Block(u"NAME=" + fits + u"\r\n"))->name, fits);
+
+    const std::u16string value = std::u16string(206, u'v') + pair;
+    const auto entries = ParseLanguageSection(u"[X]\r\nKey=" + value + u"\r\n[X]", u"[X]");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, std::u16string(206, u'v'));
+
+    EXPECT_EQ(CutText(std::u16string_view(u"ab"), 5), u"ab");
+    EXPECT_EQ(CutText(std::u16string_view(u"a\U0001F600"), 2), u"a");
+    EXPECT_EQ(CutText(std::u16string_view(u"a\U0001F600"), 3), u"a\U0001F600");
+    const std::u16string loneHalf = {u'a', u'b', char16_t(0xD800), u'c'}; // not a pair: cut as any unit
+    EXPECT_EQ(CutText(std::u16string_view(loneHalf), 3), loneHalf.substr(0, 3));
 }
 
 TEST_F(LanguageListTest, PositionsCountFromOneAndOutsideGiveNothing) {

@@ -58,6 +58,10 @@ TEST(SettingsBlock, LanguageFileNameIsCutToThirtyOneCharacters) {
     const SettingsBlockBytes bytes = SettingsBlockToBytes(block);
     EXPECT_EQ(bytes[109 + 62], 0);
     EXPECT_EQ(bytes[109 + 63], 0);
+
+    // A cut inside a surrogate pair leaves the whole character out rather than half of it.
+    SetLanguageFileName(block, std::u16string(30, u'x') + u"\U0001F600.lng");
+    EXPECT_EQ(GetLanguageFileName(block), std::u16string(30, u'x'));
 }
 
 TEST(ProfileRecord, PackedFieldsLandAtOddOffsets) {

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,7 +45,8 @@ std::vector<unsigned char> PictureBytes() {
     return bytes;
 }
 
-// Two languages with a picture for the first, a file without NAME and one too small to be listed.
+// Two languages with a picture for the first, a file without NAME, one too small to be listed, one whose
+// name is longer than the settings can store and one whose picture is a path out of the folder.
 std::wstring MakeLanguageFolder() {
     const std::wstring folder = FreshScratchFolder(L"langs");
     EXPECT_TRUE(
@@ -55,6 +58,20 @@ std::wstring MakeLanguageFolder() {
     std::vector<unsigned char> small = LanguageFileBytes(L"NAME=S\r\n");
     small.resize(100);
     EXPECT_TRUE(WriteBytes(folder + L"small.lng", small));
+    std::vector<unsigned char> justBigEnough = LanguageFileBytes(L"NAME=J\r\n");
+    justBigEnough.resize(101);
+    EXPECT_TRUE(WriteBytes(folder + L"edge.lng", justBigEnough)); // 101 bytes holding a whole block: listed
+    EXPECT_TRUE(
+        WriteBytes(folder + L"a name far too long to be stored.lng", LanguageFileBytes(L"NAME=Long\r\n")));
+    CreateDirectoryW((folder + L"pictures").c_str(), nullptr);
+    EXPECT_TRUE(WriteBytes(folder + L"pictures\\gamma.bmp", PictureBytes()));
+    EXPECT_TRUE(WriteBytes(folder + L"gamma.lng",
+                           LanguageFileBytes(L"NAME=Gamma\r\nPICTURE=pictures\\gamma.bmp\r\n")));
+    // The running language's texts without a header block: never listed.
+    const std::wstring textsOnly =
+        L"\uFEFF[OPTDLG]\r\nApply=Apply now\r\nChooseLanguage=Choose\r\n[OPTDLG]\r\n";
+    const auto* bytes = reinterpret_cast<const unsigned char*>(textsOnly.data());
+    EXPECT_TRUE(WriteBytes(folder + L"plain.lng", {bytes, bytes + textsOnly.size() * sizeof(wchar_t)}));
     return folder;
 }
 
@@ -170,34 +187,70 @@ HINSTANCE WINAPI RecordShellOpen(HWND, LPCWSTR verb, LPCWSTR file, LPCWSTR, LPCW
     return reinterpret_cast<HINSTANCE>(42);
 }
 
-TEST_F(OptionsDialogTest, ComboListsNamedLanguagesWithPicturesAndPreselectsTheOneInUse) {
-    languageFolder = ToU16(MakeLanguageFolder());
-    startupLanguageFile = u"Beta.LNG";
-    HWND host =
-        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
-    HWND combo = CreateWindowExW(0, WC_COMBOBOXEXW, L"", 0x56210047 & ~WS_VISIBLE, 12, 32, 258, 160, host,
-                                 nullptr, nullptr, nullptr);
-    ASSERT_NE(combo, nullptr);
+// A ComboBoxEx like the dialog's, on a hidden host window; destroyed with the host.
+HWND CreateLanguageCombo(HWND& host) {
+    host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, WC_COMBOBOXEXW, L"", 0x56210047 & ~WS_VISIBLE, 12, 32, 258, 160, host, nullptr,
+                           nullptr, nullptr);
+}
 
-    const int position = FillLanguageComboBox(combo);
+void DispatchPending() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
+}
 
-    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+TEST_F(OptionsDialogTest, ComboListsNamedLanguagesWithPicturesAndPreselectsTheOneInUse) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    startupLanguageFile = u"Beta.LNG";
+    HWND host = nullptr;
+    HWND combo = CreateLanguageCombo(host);
+    ASSERT_NE(combo, nullptr);
+
+    const int position = FillLanguageComboBox(combo);
+    DispatchPending();
+
+    // Whatever order the folder lists them in, each position names the file its item shows. Skipped: the
+    // nameless file, the 100-byte one, the one whose name the settings cannot store and the texts-only one.
+    const std::map<std::u16string, std::wstring> expected = {
+        {u"ALPHA.LNG", L"Alpha, Ann, v1.0|0"},
+        {u"BETA.LNG", L"Beta, Bob, v|-1"},
+        {u"EDGE.LNG", L"J, , v|-1"},
+        {u"GAMMA.LNG", L"Gamma, , v|-1"}, // its PICTURE is a path: not opened
+    };
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
+    std::set<std::u16string> seen;
+    for (int at = 1; at <= static_cast<int>(expected.size()); ++at) {
+        const std::u16string file = LanguageFileAt(at);
+        ASSERT_EQ(expected.count(file), 1u) << at;
+        EXPECT_EQ(ItemText(combo, at - 1), expected.at(file));
+        seen.insert(file);
+    }
+    EXPECT_EQ(seen.size(), expected.size());
     ASSERT_GE(position, 1);
     EXPECT_EQ(LanguageFileAt(position), u"BETA.LNG");
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), position - 1);
-    EXPECT_EQ(ItemText(combo, position - 1), L"Beta, Bob, v|-1"); // no picture named
-    const int alpha = position == 1 ? 2 : 1;
-    EXPECT_EQ(LanguageFileAt(alpha), u"ALPHA.LNG");
-    EXPECT_EQ(ItemText(combo, alpha - 1), L"Alpha, Ann, v1.0|0");
     EXPECT_EQ(LanguageFileAt(0), u"");
-    EXPECT_EQ(LanguageFileAt(3), u"");
+    EXPECT_EQ(LanguageFileAt(static_cast<int>(expected.size()) + 1), u"");
 
     DestroyWindow(host);
     ClearLanguageList();
     EXPECT_EQ(LanguageFileAt(1), u"");
+}
+
+TEST_F(OptionsDialogTest, RunningLanguageWithoutHeaderBlockPreselectsTheFirstItem) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    startupLanguageFile = u"plain.lng";
+    HWND host = nullptr;
+    HWND combo = CreateLanguageCombo(host);
+    ASSERT_NE(combo, nullptr);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+
+    EXPECT_EQ(FillLanguageComboBox(combo), 0);
+    DispatchPending();
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    DestroyWindow(host);
 }
 
 TEST_F(OptionsDialogTest, ApplyWithBoxClearedRemovesAutoStartAndStaysOpenWithoutLanguages) {
@@ -252,7 +305,10 @@ TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceO
     ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
         HWND combo = Combo(dialog);
         preselected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        SendMessageW(combo, CB_SETCURSEL, preselected == 0 ? 1 : 0, 0);
+        int beta = 1;
+        while (LanguageFileAt(beta) != u"BETA.LNG" && beta < 10)
+            ++beta;
+        SendMessageW(combo, CB_SETCURSEL, beta - 1, 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_APPLY)));
         const auto end = Clock::now() + std::chrono::seconds(5);
@@ -262,6 +318,7 @@ TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceO
     }));
 
     EXPECT_GE(preselected, 0);
+    EXPECT_EQ(LanguageFileAt(preselected + 1), u""); // the list is emptied when the dialog ends
     EXPECT_TRUE(closedByApply);
     EXPECT_EQ(GetLanguageFileName(settings), u"BETA.LNG");
     ASSERT_EQ(question.calls, 1);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program_folder.h"
@@ -89,9 +90,48 @@ TEST_F(Language, LongFileNameIsCutTo31Characters) {
     EXPECT_EQ(SelectLanguage(name, u""), name.substr(0, 31));
 }
 
+TEST_F(Language, StoredNameThatIsAPathOpensNothing) {
+    // A language file one folder up, which a name with ".." would reach.
+    const std::wstring inner = folder_ + L"inner\\";
+    CreateDirectoryW(inner.c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(folder_ + L"Outside.lng", Utf16LeFile(kEnglishFile)));
+    for (const char16_t* name : {u"..\\Outside.lng", u"../Outside.lng", u"C:Outside.lng"}) {
+        ResetTextTableForTesting();
+        EXPECT_EQ(SelectLanguage(name, ToU16(inner)), name); // kept as stored, not used
+        EXPECT_EQ(startupLanguagePath, u"");
+        EXPECT_EQ(CurrentLanguageName(), u""); // so the help command opens the English help
+        SetLanguageFileName(settings, name);
+        EXPECT_EQ(CurrentLanguageFilePath(), u"");
+        LoadLanguageSection(u"[MAINMENU]", CurrentLanguageFilePath());
+        EXPECT_EQ(TextTableCount(), 0u);
+        EXPECT_EQ(GetText(kExit), u"Выйти");
+    }
+    // A stored plain name is still followed, while the start-up file stands in for one that is a path.
+    SelectLanguage(u"..\\Outside.lng", Folder());
+    SetLanguageFileName(settings, u"Outside.lng");
+    LoadLanguageSection(u"[MAINMENU]", CurrentLanguageFilePath());
+    EXPECT_EQ(GetText(kExit), u"Quit");
+}
+
+TEST_F(Language, StartupNameIsCutWithoutSplittingACharacter) {
+    const std::u16string name = std::u16string(30, u'n') + u"\U0001F600.lng";
+    EXPECT_EQ(SelectLanguage(name, u""), std::u16string(30, u'n'));
+}
+
 TEST_F(Language, SystemLanguageNamesAreEnglish) {
-    EXPECT_EQ(SystemLanguageName(0x409), u"English");
-    EXPECT_EQ(SystemLanguageName(0x419), u"Russian");
+    // Each shipped language file is named so; one name serves every country of a language.
+    const std::pair<uint32_t, const char16_t*> names[] = {
+        {0x409, u"English"},    {0x809, u"English"},
+        {0x419, u"Russian"},    {0x422, u"Ukrainian"},
+        {0x407, u"German"},     {0xC07, u"German"},
+        {0x40C, u"French"},     {0x0C0A, u"Spanish"},
+        {0x410, u"Italian"},    {0x416, u"Portuguese"},
+        {0x816, u"Portuguese"}, {0x415, u"Polish"},
+        {0x41F, u"Turkish"},    {0x804, u"Chinese (Simplified)"},
+        {0x411, u"Japanese"},
+    };
+    for (const auto& [locale, name] : names)
+        EXPECT_EQ(SystemLanguageName(locale), name) << std::hex << locale;
 }
 
 TEST_F(Language, NoLanguageFileGivesTheRussianDefaults) {

@@ -1,0 +1,124 @@
+FILE_NAME = "French.lng"
+NATIVE_NAME = "Français"
+CODE = "FR"
+BADGE_COLOURS = ((0, 38, 84), (237, 41, 57), (255, 255, 255))
+RTF_FONT = ("Tahoma", 0)
+
+N = "\u00a0"  # French sets a no-break space before ? ! : and inside « »
+
+TEXTS = {
+    "MonitorBrightnes": "Luminosité du moniteur",
+    "ContrastMonitor": "Contraste du moniteur",
+    "VideoBrightnes": "Luminosité vidéo",
+    "ResetSettings": "Réinitialiser",
+    "Menu": "Menu",
+    "ResetSettingsTT": "Rétablir les réglages d'usine de luminosité et de contraste",
+    "AboutProgram": "À propos",
+    "Help": "Aide",
+    "CheckUpdate": "Rechercher des mises à jour",
+    "ProgramWebsite": "Visiter le site du programme",
+    "ProjectAssistance": "Soutenir le projet",
+    "ProgramSetting": "Paramètres",
+    "Cancel": "Annuler",
+    "Exit": "Quitter",
+    "DescPrg": "Règle la luminosité et le contraste du moniteur",
+    "DescDonate": "Soutenir le projet",
+    "ChooseLanguage": "Choisir la langue",
+    "RunWithSystem": "Démarrer avec Windows",
+    "CheckNoBlocingM": "Ne pas bloquer le contrôle du moniteur. Enregistrer et restaurer les valeurs, ignorer "
+                       "les erreurs de lecture du moniteur (recommandé pour certains moniteurs à problèmes)",
+    "Apply": "Appliquer",
+    "RestartProgram": f"Le programme doit redémarrer pour que les modifications prennent effet. %s Redémarrer "
+                      f"maintenant{N}?",
+    "CheckUpdates": "Recherche de mises à jour",
+    "UpdateCheckAborted": f"%sLa recherche de mises à jour a été interrompue{N}!%sVérifiez que la connexion "
+                          f"Internet est active.%sAssurez-vous qu'aucun pare-feu ne bloque le programme.",
+    "NoFataFound": "Aucune donnée trouvée",
+    "ProgramNotUpdated": "Le programme est à jour",
+    "GoProgramWebsite": f"Ouvrir le site du programme{N}?",
+    "OneCopyRunning": f"Le programme est déjà en cours d'exécution{N}!",
+    "ErStartWithWin": "Impossible de créer la clé de registre du démarrage automatique",
+    "ErStartWithWinsAdd": f"Impossible d'appliquer{N}: vous n'avez peut-être pas les droits nécessaires pour "
+                          f"cette option",
+    "WantHelpProject": f"Voulez-vous soutenir le projet{N}? %s Cliquez sur ce message{N}!",
+    "DescDonateMess": "Soutenir %s",
+    "ImprovedVersion": f"Une version améliorée du programme existe. %s Cliquez sur ce message pour en savoir "
+                       f"plus{N}!",
+    "PersonalVersion": "Version améliorée de %s",
+    "CheckUpdateNow": f"%s n'a pas été mis à jour depuis longtemps. Rechercher des mises à jour maintenant{N}?",
+}
+
+
+def q(text):
+    return f"«{N}{text}{N}»"
+
+
+HELP = [
+    ("title", "Aide de Glimra"),
+    ("p", "Glimra règle la luminosité et le contraste de votre moniteur ainsi que la luminosité de l'image. Il se "
+          "loge dans la zone de notification de la barre des tâches : un clic sur son icône ouvre la fenêtre aux "
+          "trois curseurs, un clic droit ouvre le menu. La fenêtre se masque dès que vous cliquez ailleurs."
+          .replace(" :", N + ":")),
+    ("h", "Les trois curseurs"),
+    ("li", f"{q('{MonitorBrightnes}')} et {q('{ContrastMonitor}')} modifient les réglages du moniteur lui-même, "
+           f"comme le font ses boutons. Glimra envoie la valeur au moniteur par DDC/CI un instant après que vous "
+           f"avez relâché le curseur."),
+    ("li", f"{q('{VideoBrightnes}')} modifie l'image elle-même par la carte graphique (sa courbe gamma). Cela "
+           f"fonctionne sur tout écran, y compris l'écran intégré d'un portable. À 0, l'image est inchangée{N}; un "
+           f"clic avec le bouton central de la souris sur ce curseur le ramène à 0."),
+    ("li", f"Les flèches, Page précédente et Page suivante déplacent le curseur qui a le focus{N}; Entrée passe "
+           f"le focus au suivant{N}; Échap ferme Glimra."),
+    ("h", f"DDC/CI{N}: comment Glimra dialogue avec le moniteur"),
+    ("p", f"Les deux curseurs du moniteur ont besoin de DDC/CI, un canal par lequel l'ordinateur dialogue avec le "
+          f"moniteur à travers le câble vidéo. Activez DDC/CI dans le menu à l'écran du moniteur (souvent sous "
+          f"{q('Configuration')}, {q('Système')} ou {q('Autres')}). La liaison doit le transmettre{N}: les câbles "
+          f"DisplayPort, HDMI, DVI et VGA le font en général, mais beaucoup d'adaptateurs, de stations d'accueil, "
+          f"de commutateurs KVM et de concentrateurs USB ne le font pas. L'écran intégré d'un portable n'a pas de "
+          f"DDC/CI{N}: seule {q('{VideoBrightnes}')} y fonctionne. Glimra commande le premier moniteur de "
+          f"l'affichage principal."),
+    ("h", "Si les curseurs du moniteur restent désactivés"),
+    ("p", f"Des curseurs grisés signifient que le moniteur n'a pas répondu par DDC/CI au démarrage de "
+          f"Glimra. Dans ce cas{N}:"),
+    ("li", f"vérifiez que DDC/CI est activé dans le menu du moniteur{N};"),
+    ("li", f"branchez le moniteur directement sur l'ordinateur, sans adaptateur ni commutateur, ou essayez une "
+           f"autre entrée, par exemple DisplayPort ou HDMI{N};"),
+    ("li", f"faites du moniteur voulu l'affichage principal{N};"),
+    ("li", f"quittez Glimra par {q('{Exit}')} dans son menu, puis relancez-le{N};"),
+    ("li", "si le moniteur accepte de nouvelles valeurs mais renvoie mal les valeurs actuelles, activez le mode "
+           "sans blocage décrit plus bas."),
+    ("p", f"{q('{VideoBrightnes}')} fonctionne dans tous les cas."),
+    ("h", "Mode sans blocage"),
+    ("p", f"{q('{Menu}')} → {q('{ProgramSetting}')} → {q('Ne pas bloquer le contrôle du moniteur')}. Certains "
+          f"moniteurs acceptent de nouvelles valeurs sans indiquer les valeurs actuelles, et Glimra désactiverait "
+          f"alors les curseurs du moniteur. Dans ce mode, les curseurs restent utilisables{N}: Glimra envoie vos "
+          f"valeurs, les mémorise, les rétablit au démarrage suivant et ignore les erreurs de lecture. Laissez-le "
+          f"désactivé si votre moniteur répond normalement. L'option demande Windows Vista ou plus récent."),
+    ("h", f"Le bouton {q('{ResetSettings}')}"),
+    ("p", f"Il envoie au moniteur sa propre commande de retour aux réglages d'usine, puis relit dans les curseurs "
+          f"la nouvelle luminosité et le nouveau contraste du moniteur. Beaucoup de moniteurs réinitialisent aussi "
+          f"leurs réglages de couleur et d'image. {q('{VideoBrightnes}')} revient à 0."),
+    ("h", "Démarrer avec Windows"),
+    ("p", f"À son premier démarrage, Glimra s'inscrit pour démarrer avec Windows. Pour changer cela, ouvrez "
+          f"{q('{Menu}')} → {q('{ProgramSetting}')}, cochez ou décochez {q('{RunWithSystem}')} et cliquez sur "
+          f"{q('{Apply}')}. L'inscription est la valeur {q('Glimra')} de la clé de registre {{RunKey}}."),
+    ("h", "Langue"),
+    ("p", f"Choisissez-la dans {q('{Menu}')} → {q('{ProgramSetting}')} → {q('{ChooseLanguage}')} et cliquez sur "
+          f"{q('{Apply}')}. La nouvelle langue prend effet au démarrage suivant{N}: Glimra propose donc de "
+          f"redémarrer aussitôt. Les fichiers de langue se trouvent dans le dossier Langs à côté de Glimra.exe, "
+          f"les fichiers d'aide dans le dossier Help."),
+    ("h", "Mises à jour et rappels"),
+    ("p", f"{q('{CheckUpdate}')} dans le menu demande au site du programme si une version plus récente existe{N}; "
+          f"rien n'est téléchargé ni installé automatiquement. De temps en temps, Glimra vous rappelle quelques "
+          f"choses{N}: un message qui invite à soutenir le projet, un message sur une version améliorée et, si "
+          f"Glimra n'a pas été mis à jour depuis longtemps, la question de rechercher les mises à jour "
+          f"maintenant. Cliquez sur un message pour ouvrir sa page web, ou ignorez-le simplement."),
+    ("h", "Où sont conservés les réglages"),
+    ("p", "Les positions des curseurs et les options sont conservées dans le fichier {SettingsFile} (tapez le "
+          "chemin du dossier dans la barre d'adresse de l'Explorateur de fichiers pour l'ouvrir). Pour repartir "
+          "de zéro, quittez Glimra et supprimez ce fichier. En dehors de lui, Glimra n'enregistre que son "
+          "démarrage automatique dans le registre."),
+    ("h", "Quitter Glimra"),
+    ("p", f"Choisissez {q('{Exit}')} dans le menu, appuyez sur Échap dans la fenêtre ou cliquez sur l'icône de la "
+          f"zone de notification avec le bouton central de la souris. Les positions des curseurs sont enregistrées "
+          f"à la fermeture."),
+]

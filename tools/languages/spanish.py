@@ -1,0 +1,110 @@
+FILE_NAME = "Spanish.lng"
+NATIVE_NAME = "Español"
+CODE = "ES"
+BADGE_COLOURS = ((170, 21, 27), (241, 191, 0), (255, 255, 255))
+RTF_FONT = ("Tahoma", 0)
+
+TEXTS = {
+    "MonitorBrightnes": "Brillo del monitor",
+    "ContrastMonitor": "Contraste del monitor",
+    "VideoBrightnes": "Brillo de vídeo",
+    "ResetSettings": "Restablecer",
+    "Menu": "Menú",
+    "ResetSettingsTT": "Restablecer el brillo y el contraste a los valores de fábrica",
+    "AboutProgram": "Acerca de",
+    "Help": "Ayuda",
+    "CheckUpdate": "Buscar actualizaciones",
+    "ProgramWebsite": "Visitar el sitio web",
+    "ProjectAssistance": "Apoyar el proyecto",
+    "ProgramSetting": "Configuración",
+    "Cancel": "Cancelar",
+    "Exit": "Salir",
+    "DescPrg": "Ajusta el brillo y el contraste del monitor",
+    "DescDonate": "Apoyar el proyecto",
+    "ChooseLanguage": "Elegir idioma",
+    "RunWithSystem": "Iniciar con Windows",
+    "CheckNoBlocingM": "No bloquear el control del monitor. Guardar y restaurar los valores, ignorar los errores "
+                       "al leer datos del monitor (recomendado para algunos monitores problemáticos)",
+    "Apply": "Aplicar",
+    "RestartProgram": "Hay que reiniciar el programa para que los cambios surtan efecto. %s ¿Reiniciar ahora?",
+    "CheckUpdates": "Búsqueda de actualizaciones",
+    "UpdateCheckAborted": "%s¡Se interrumpió la búsqueda de actualizaciones!%sCompruebe que la conexión a "
+                          "Internet esté activa.%sAsegúrese de que ningún cortafuegos bloquee el programa.",
+    "NoFataFound": "No se encontraron datos",
+    "ProgramNotUpdated": "El programa está actualizado",
+    "GoProgramWebsite": "¿Ir al sitio web del programa?",
+    "OneCopyRunning": "¡El programa ya se está ejecutando!",
+    "ErStartWithWin": "No se puede crear la clave del Registro para el inicio automático",
+    "ErStartWithWinsAdd": "No se puede aplicar: es posible que no tenga permisos para cambiar esta opción",
+    "WantHelpProject": "¿Quiere apoyar el proyecto? %s ¡Haga clic en este mensaje!",
+    "DescDonateMess": "Apoye el proyecto %s",
+    "ImprovedVersion": "Existe una versión mejorada del programa. %s ¡Haga clic en este mensaje para saber más!",
+    "PersonalVersion": "Versión mejorada de %s",
+    "CheckUpdateNow": "%s no se actualiza desde hace mucho tiempo. ¿Buscar actualizaciones ahora?",
+}
+
+HELP = [
+    ("title", "Ayuda de Glimra"),
+    ("p", "Glimra ajusta el brillo y el contraste del monitor y el brillo de la imagen. Vive en el área de "
+          "notificación de la barra de tareas: al hacer clic en su icono se abre la ventana con los tres "
+          "controles deslizantes, y con el botón derecho, el menú. La ventana vuelve a ocultarse en cuanto hace "
+          "clic en otro sitio."),
+    ("h", "Los tres controles deslizantes"),
+    ("li", "«{MonitorBrightnes}» y «{ContrastMonitor}» cambian los ajustes del propio monitor, igual que sus "
+           "botones. Glimra envía el valor al monitor por DDC/CI un instante después de soltar el control."),
+    ("li", "«{VideoBrightnes}» cambia la propia imagen a través de la tarjeta gráfica (su curva gamma). Funciona "
+           "en cualquier pantalla, también en la pantalla integrada de un portátil. En 0 la imagen no cambia; un "
+           "clic con el botón central del ratón sobre este control lo devuelve a 0."),
+    ("li", "Las flechas, Re Pág y Av Pág mueven el control que tiene el foco; Entrar pasa el foco al siguiente; "
+           "Esc cierra Glimra."),
+    ("h", "DDC/CI: cómo se comunica Glimra con el monitor"),
+    ("p", "Los dos controles del monitor necesitan DDC/CI, un canal por el que el equipo se comunica con el "
+          "monitor a través del cable de vídeo. Active DDC/CI en el menú en pantalla del propio monitor (a menudo "
+          "en «Configuración», «Sistema» u «Otros»). La conexión debe transmitirlo: los cables DisplayPort, HDMI, "
+          "DVI y VGA suelen hacerlo, pero muchos adaptadores, bases de acoplamiento, conmutadores KVM y "
+          "concentradores USB no. La pantalla integrada de un portátil no tiene DDC/CI, así que allí solo "
+          "funciona «{VideoBrightnes}». Glimra controla el primer monitor de la pantalla principal."),
+    ("h", "Si los controles del monitor siguen desactivados"),
+    ("p", "Si los controles del monitor aparecen en gris, el monitor no respondió por DDC/CI al iniciarse "
+          "Glimra. En ese caso:"),
+    ("li", "compruebe que DDC/CI está activado en el menú del monitor;"),
+    ("li", "conecte el monitor directamente al equipo, sin adaptadores ni conmutadores, o pruebe otra entrada, "
+           "por ejemplo DisplayPort o HDMI;"),
+    ("li", "haga que el monitor que quiere controlar sea la pantalla principal;"),
+    ("li", "cierre Glimra con «{Exit}» en su menú y vuelva a iniciarlo;"),
+    ("li", "si el monitor acepta valores nuevos pero informa mal de los actuales, active el modo sin bloqueo "
+           "que se describe más abajo."),
+    ("p", "«{VideoBrightnes}» funciona en cualquier caso."),
+    ("h", "Modo sin bloqueo"),
+    ("p", "«{Menu}» → «{ProgramSetting}» → «No bloquear el control del monitor». Algunos monitores aceptan "
+          "valores nuevos pero no informan de los actuales, y Glimra desactivaría entonces los controles del "
+          "monitor. En este modo los controles siguen disponibles: Glimra envía sus valores, los recuerda, los "
+          "vuelve a aplicar en el siguiente inicio y pasa por alto los errores de lectura. Déjelo desactivado si "
+          "su monitor responde con normalidad. La opción requiere Windows Vista o posterior."),
+    ("h", "El botón «{ResetSettings}»"),
+    ("p", "Envía al monitor su propia orden de restablecimiento de fábrica y después lee en los controles el "
+          "nuevo brillo y el nuevo contraste del monitor. Muchos monitores restablecen además sus ajustes de "
+          "color e imagen. «{VideoBrightnes}» vuelve a 0."),
+    ("h", "Iniciar con Windows"),
+    ("p", "En su primer inicio, Glimra se configura para iniciarse con Windows. Para cambiarlo, abra «{Menu}» → "
+          "«{ProgramSetting}», active o desactive «{RunWithSystem}» y pulse «{Apply}». La entrada es el valor "
+          "«Glimra» de la clave del Registro {RunKey}."),
+    ("h", "Idioma"),
+    ("p", "Elíjalo en «{Menu}» → «{ProgramSetting}» → «{ChooseLanguage}» y pulse «{Apply}». El nuevo idioma se "
+          "aplica en el siguiente inicio, por eso Glimra ofrece reiniciarse enseguida. Los archivos de idioma "
+          "están en la carpeta Langs junto a Glimra.exe, y los de ayuda, en la carpeta Help."),
+    ("h", "Actualizaciones y recordatorios"),
+    ("p", "«{CheckUpdate}» en el menú pregunta al sitio web del programa si existe una versión más reciente; no "
+          "se descarga ni se instala nada por sí solo. De vez en cuando Glimra le recuerda algunas cosas: un "
+          "mensaje que pide apoyo para el proyecto, un aviso sobre una versión mejorada y, si Glimra lleva mucho "
+          "tiempo sin actualizarse, la pregunta de si quiere buscar actualizaciones ahora. Haga clic en un "
+          "mensaje para abrir su página web, o simplemente ignórelo."),
+    ("h", "Dónde se guarda la configuración"),
+    ("p", "Las posiciones de los controles y las opciones se guardan en el archivo {SettingsFile} (escriba la "
+          "ruta de la carpeta en la barra de direcciones del Explorador de archivos para abrirla). Para empezar "
+          "de cero, cierre Glimra y elimine ese archivo. Aparte de él, Glimra solo guarda su entrada de inicio "
+          "automático en el Registro."),
+    ("h", "Cerrar Glimra"),
+    ("p", "Elija «{Exit}» en el menú, pulse Esc en la ventana o haga clic en el icono del área de notificación "
+          "con el botón central del ratón. Las posiciones de los controles se guardan al cerrar Glimra."),
+]
