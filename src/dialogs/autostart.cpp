@@ -1,6 +1,7 @@
 #include "dialogs/autostart.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/registry.h"
@@ -12,7 +13,38 @@ constexpr std::size_t kMinimumValueUnits = 255;
 // Beyond this no Windows path can reach.
 constexpr DWORD kLongestPathUnits = 32768;
 
+bool SamePath(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+// The text the Run value holds now, or nothing when it is missing or not a string.
+std::wstring StoredRunValue(HKEY key) {
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(key, kAutoStartValueName, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return {};
+    std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, kAutoStartValueName, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &size) != ERROR_SUCCESS)
+        return {};
+    return std::wstring(data.data());
+}
+
 } // namespace
+
+std::wstring AutoStartCommand(std::wstring_view programPath) {
+    return L"\"" + std::wstring(programPath) + L"\"";
+}
+
+bool AutoStartValueNamesProgram(std::wstring_view stored, std::wstring_view programPath) {
+    if (programPath.empty())
+        return false;
+    if (stored.size() >= 2 && stored.front() == L'"' && stored.back() == L'"')
+        stored = stored.substr(1, stored.size() - 2);
+    return SamePath(stored, programPath);
+}
 
 std::wstring RunningProgramPath() {
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -39,12 +71,18 @@ uint8_t SetAutoStart() {
     const std::wstring path = RunningProgramPath();
     if (path.empty())
         return kAutoStartValueFailed; // a cut or empty path would start some other program
-    std::vector<wchar_t> data(std::max(kMinimumValueUnits, path.size() + 1), L'\0');
-    std::copy(path.begin(), path.end(), data.begin());
+    // Quoted: Windows reads an unquoted path with spaces as a chain of candidates (C:\Program.exe first).
+    const std::wstring command = AutoStartCommand(path);
+    std::vector<wchar_t> data(std::max(kMinimumValueUnits, command.size() + 1), L'\0');
+    std::copy(command.begin(), command.end(), data.begin());
     const LSTATUS status =
         RegSetValueExW(key.get(), kAutoStartValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size() * sizeof(wchar_t)));
-    return status == ERROR_SUCCESS ? kAutoStartRegistered : kAutoStartValueFailed;
+    if (status == ERROR_SUCCESS)
+        return kAutoStartRegistered;
+    // A value that already starts this program, quoted or in the older unquoted form, still does so.
+    return AutoStartValueNamesProgram(StoredRunValue(key.get()), path) ? kAutoStartRegistered
+                                                                       : kAutoStartValueFailed;
 }
 
 void RemoveAutoStart() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Result codes of SetAutoStart.
 constexpr uint8_t kAutoStartRegistered = 1;
@@ -15,13 +16,20 @@ constexpr uint8_t kAutoStartValueFailed = 3;
 constexpr wchar_t kRunKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kAutoStartValueName[] = L"Glimra";
 
-// Registers the full path of the running program under the Run key; returns one of the codes above.
+// Registers the full path of the running program, in double quotes, under the Run key (an older unquoted
+// value is rewritten quoted); returns one of the codes above. When the value cannot be written but already
+// names this program, the program counts as registered.
 uint8_t SetAutoStart();
 // Deletes the program's value; failures are silent (there is nothing the user could do about them).
 void RemoveAutoStart();
 
 // The full path of the running program, however long.
 std::wstring RunningProgramPath();
+
+// The Run value's text for a program: its path in double quotes.
+std::wstring AutoStartCommand(std::wstring_view programPath);
+// True when a stored Run value names the program: quoted or unquoted, letter case aside (Windows paths).
+bool AutoStartValueNamesProgram(std::wstring_view stored, std::wstring_view programPath);
 
 // Deletes the sub-key (a string in the system code page) under a predefined root key, both passed by
 // reference. Returns 0 when the key cannot be opened, else the status of the deletion (0 = deleted); a

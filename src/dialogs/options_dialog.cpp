@@ -77,7 +77,9 @@ void InitOptionsDialog(HWND dialog) {
     CreateControls(dialog);
 
     FillLanguageComboBox(LanguageCombo(dialog));
-    CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM, settings.autoStartFlag != 0 ? BST_CHECKED : BST_UNCHECKED);
+    // Only a registration that succeeded ticks the box; 2 and 3 record a failed one.
+    CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM,
+                   settings.autoStartFlag == kAutoStartRegistered ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_NO_BLOCKING, settings.noBlockingMode != 0 ? BST_CHECKED : BST_UNCHECKED);
     if (monitorState.ddcCapableSystem)
         EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);

@@ -74,23 +74,52 @@ class DelRegKey : public ::testing::Test {
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kScratchKey); }
 };
 
-TEST_F(AutoStart, RegistrationHoldsTheRunningProgramsFullPath) {
+TEST_F(AutoStart, RegistrationHoldsTheRunningProgramsFullPathQuoted) {
     ASSERT_EQ(SetAutoStart(), kAutoStartRegistered);
     const RunValue value = ReadRunValue(kAutoStartValueName);
     ASSERT_TRUE(value.present);
     EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    EXPECT_EQ(value.Text(), path);
+    EXPECT_EQ(value.Text(), L"\"" + std::wstring(path) + L"\"");
     EXPECT_EQ(value.data.size(), 510u) << "a short path is padded to the fixed length";
 }
 
-// Only does something when started by the test below, from a copy of this runner in a long folder; outside
-// the AutoStart fixture, whose clean-up would remove the value it writes.
+// Only does something when started by the tests below, from a copy of this runner; outside the AutoStart
+// fixture, whose clean-up would remove the value it writes.
 TEST(AutoStartChild, RegistersItself) {
     if (!GetEnvironmentVariableW(kChildVariable, nullptr, 0))
-        GTEST_SKIP() << "runs only as the child of RegistersAPathLongerThanTheFixedBuffer";
+        GTEST_SKIP() << "runs only as the child of the registration tests";
     ASSERT_EQ(SetAutoStart(), kAutoStartRegistered);
+}
+
+// Copies this runner to folder\name, lets the copy register itself and returns the copy's path.
+std::wstring RegisterFromCopy(const std::wstring& folder, const std::wstring& name) {
+    const std::wstring copy = folder + L"\\" + name;
+    EXPECT_TRUE(CopyFileW(RunningProgramPath().c_str(), copy.c_str(), FALSE)) << GetLastError();
+    std::wstring commandLine = L"\"" + copy + L"\" --gtest_filter=AutoStartChild.RegistersItself";
+    SetEnvironmentVariableW(kChildVariable, L"1");
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableW(kChildVariable, nullptr);
+    EXPECT_TRUE(started) << GetLastError();
+    if (!started)
+        return copy;
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    return copy;
+}
+
+std::wstring ScratchFolder() {
+    wchar_t scratch[MAX_PATH] = {};
+    EXPECT_TRUE(GetEnvironmentVariableW(L"GLIMRA_TEST_SCRATCH", scratch, MAX_PATH));
+    return scratch;
 }
 
 TEST_F(AutoStart, RegistersAPathLongerThanTheFixedBuffer) {
@@ -98,37 +127,64 @@ TEST_F(AutoStart, RegistersAPathLongerThanTheFixedBuffer) {
     // buffer keeps, still short enough for every system to start it.
     constexpr std::size_t kPathLength = 258;
     const std::wstring name = L"glimra_t.exe";
-    wchar_t scratch[MAX_PATH] = {};
-    ASSERT_TRUE(GetEnvironmentVariableW(L"GLIMRA_TEST_SCRATCH", scratch, MAX_PATH));
-    const std::wstring base = std::wstring(scratch) + L"\\autostart_";
+    const std::wstring base = ScratchFolder() + L"\\autostart_";
     ASSERT_LT(base.size(), kPathLength - name.size() - 1);
     const std::wstring folder = base + std::wstring(kPathLength - name.size() - 1 - base.size(), L'x');
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << GetLastError();
-    const std::wstring expected = folder + L"\\" + name;
+
+    const std::wstring expected = RegisterFromCopy(folder, name);
     ASSERT_EQ(expected.size(), kPathLength);
-    ASSERT_TRUE(CopyFileW(RunningProgramPath().c_str(), expected.c_str(), FALSE)) << GetLastError();
-
-    std::wstring commandLine = L"\"" + expected + L"\" --gtest_filter=AutoStartChild.RegistersItself";
-    SetEnvironmentVariableW(kChildVariable, L"1");
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    SetEnvironmentVariableW(kChildVariable, nullptr);
-    ASSERT_TRUE(started) << GetLastError();
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
-
     const RunValue value = ReadRunValue(kAutoStartValueName);
     ASSERT_TRUE(value.present);
-    EXPECT_EQ(value.Text(), expected) << "never cut";
-    EXPECT_EQ(value.data.size(), (expected.size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(value.Text(), L"\"" + expected + L"\"") << "never cut";
+    EXPECT_EQ(value.data.size(), (expected.size() + 3) * sizeof(wchar_t));
     DeleteFileW(expected.c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(AutoStart, AFolderWithSpacesIsRegisteredQuotedAndAnOldUnquotedValueIsRewritten) {
+    const std::wstring programFiles = ScratchFolder() + L"\\Program Files";
+    const std::wstring folder = programFiles + L"\\Glimra Test";
+    CreateDirectoryW(programFiles.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring program = folder + L"\\Glimra.exe";
+    // What earlier versions wrote: the bare path, which Windows would try as "...\Program.exe" first.
+    HKEY run = nullptr;
+    ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, kRunKeyPath, &run), ERROR_SUCCESS);
+    RegSetValueExW(run, kAutoStartValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(program.c_str()),
+                   static_cast<DWORD>((program.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(run);
+
+    ASSERT_EQ(RegisterFromCopy(folder, L"Glimra.exe"), program);
+    const RunValue value = ReadRunValue(kAutoStartValueName);
+    ASSERT_TRUE(value.present);
+    EXPECT_EQ(value.Text(), L"\"" + program + L"\"");
+    EXPECT_EQ(value.data.size(), 510u);
+    DeleteFileW(program.c_str());
+    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(programFiles.c_str());
+}
+
+TEST(AutoStartValue, QuotedAndUnquotedFormsOfThePathBothNameTheProgram) {
+    const std::wstring program = L"C:\\Program Files\\Glimra\\Glimra.exe";
+    EXPECT_EQ(AutoStartCommand(program), L"\"C:\\Program Files\\Glimra\\Glimra.exe\"");
+    const struct {
+        const wchar_t* stored;
+        bool names;
+    } cases[] = {
+        {L"\"C:\\Program Files\\Glimra\\Glimra.exe\"", true},
+        {L"C:\\Program Files\\Glimra\\Glimra.exe", true},
+        {L"\"c:\\program files\\glimra\\GLIMRA.EXE\"", true}, // Windows paths ignore letter case
+        {L"\"C:\\Program Files\\Glimra\\Glimra.exe", false},  // one quote is no quoting
+        {L"\"C:\\Program Files\\Glimra\\Glimra.exe\" /hidden", false},
+        {L"C:\\Program Files\\Other\\Glimra.exe", false},
+        {L"C:\\Program.exe", false},
+        {L"\"\"", false},
+        {L"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AutoStartValueNamesProgram(c.stored, program), c.names) << c.stored;
+    EXPECT_FALSE(AutoStartValueNamesProgram(L"", L"")) << "no path names nothing";
 }
 
 TEST_F(AutoStart, RemovalDeletesOnlyTheProgramsValue) {

@@ -19,8 +19,11 @@
 #include "dialogs/autostart.h"
 #include "i18n/language.h"
 #include "i18n/language_list_combo.h"
+#include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/wide.h"
+#include "simulated_monitor.h"
+#include "slider_host.h"
 
 namespace {
 
@@ -328,6 +331,80 @@ TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceO
     EXPECT_EQ(question.iconId, 124);
     EXPECT_EQ(question.style, 0x40004u);
     EXPECT_EQ(shellCall.calls, 0); // No: nothing restarts
+}
+
+void ClickApply(HWND dialog) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_APPLY)));
+}
+
+TEST_F(OptionsDialogTest, OnlyASuccessfulRegistrationTicksStartWithWindows) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    for (const uint8_t flag : {0, 1, 2, 3}) {
+        settings.autoStartFlag = flag;
+        bool ticked = false;
+        ASSERT_TRUE(DriveOptionsDialog(
+            [&](HWND dialog) { ticked = IsDlgButtonChecked(dialog, IDC_RUN_WITH_SYSTEM) == BST_CHECKED; }));
+        EXPECT_EQ(ticked, flag == 1) << "flag " << int(flag);
+        EXPECT_EQ(settings.autoStartFlag, flag) << "closing without Apply keeps the stored flag";
+    }
+}
+
+TEST_F(OptionsDialogTest, ApplyWithTheLanguageUnchangedAsksNothingAndCloses) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    startupLanguageFile = u"BETA.LNG";
+    SetLanguageFileName(settings, u"BETA.LNG");
+    settings.autoStartFlag = 0;
+    question = {};
+    shellCall = {};
+    optionsQuestionBox = RecordQuestion;
+    restartShellOpen = RecordShellOpen;
+
+    bool closedByApply = false;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        ClickApply(dialog);
+        const auto end = Clock::now() + std::chrono::seconds(5);
+        while (IsWindow(dialog) && Clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        closedByApply = !IsWindow(dialog);
+    }));
+    EXPECT_TRUE(closedByApply);
+    EXPECT_EQ(question.calls, 0);
+    EXPECT_EQ(shellCall.calls, 0);
+    EXPECT_EQ(GetLanguageFileName(settings), u"BETA.LNG");
+}
+
+TEST_F(OptionsDialogTest, ApplyLetsOneReadDecideTheMonitorSlidersUnlessNoBlockingIsTicked) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs")); // the dialog stays open after each Apply
+    SimulatedMonitor monitor("silent=1\n");
+    SliderHost host(L"GlimraOptionsSliderHost", DefWindowProcW);
+    physicalMonitor = {};
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    monitorState.ddcCapableSystem = 1;
+    settings.noBlockingMode = 0;
+    settings.autoStartFlag = 0;
+
+    bool boxEnabled = false, disabledAfterSilentRead = false, enabledWhenTicked = false;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        boxEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_NO_BLOCKING));
+        ClickApply(dialog);
+        disabledAfterSilentRead =
+            !IsWindowEnabled(appState.brightnessSlider) && !IsWindowEnabled(appState.contrastSlider);
+        CheckDlgButton(dialog, IDC_NO_BLOCKING, BST_CHECKED);
+        ClickApply(dialog);
+        enabledWhenTicked =
+            IsWindowEnabled(appState.brightnessSlider) && IsWindowEnabled(appState.contrastSlider);
+    }));
+    EXPECT_TRUE(boxEnabled);
+    EXPECT_TRUE(disabledAfterSilentRead);
+    EXPECT_TRUE(enabledWhenTicked);
+    EXPECT_EQ(settings.noBlockingMode, 1);
+    EXPECT_EQ(monitorState.ddcEnabled, 1);
+    const auto reads = monitor.Calls("GetVCPFeatureAndVCPFeatureReply");
+    ASSERT_EQ(reads.size(), 1u) << "one read of the brightness maximum, none with the box ticked";
+    EXPECT_EQ(reads[0].code, 0x10);
+    physicalMonitor = {};
 }
 
 LRESULT CALLBACK CountDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
