@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "app/shell_utilities.h"
 #include "app/shutdown.h"
 #include "app/tray.h"
+#include "app/window_placement.h"
 #include "controls/color_shift.h"
 #include "controls/drawing.h"
 #include "controls/main_window_controls.h"
@@ -220,29 +222,40 @@ void CreateResetTooltip() {
 void PlaceMainWindow(HWND window, bool nearCursor) {
     RECT bounds;
     GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int x = work.right - width;
-    int y = work.bottom - height;
 
     wchar_t trace[96];
     std::swprintf(trace, 96, L"%ld - %ld - %ld - %ld", work.left, work.top, work.right, work.bottom);
     OutputDebugStringW(trace);
 
-    if (nearCursor) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        x = cursor.x - width / 2;
-        if (x + width > work.right)
-            x = work.right - width;
-        else if (work.left > 0)
-            x = work.left;
-        if (work.top > 0)
-            y = work.top;
+    std::optional<ScreenPoint> cursor;
+    if (POINT point{}; nearCursor && GetCursorPos(&point))
+        cursor = ScreenPoint{point.x, point.y};
+    const ScreenPoint corner =
+        PlaceMainWindow(ScreenRect{work.left, work.top, work.right, work.bottom}, cursor,
+                        bounds.right - bounds.left, bounds.bottom - bounds.top);
+    SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+bool IsKeyForHiddenMainWindow(const MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+        return false;
+    HWND main = appState.mainWindow;
+    if (!main || IsWindowVisible(main))
+        return false;
+    return message.hwnd == main || IsChild(main, message.hwnd);
+}
+
+void DispatchProgramMessage(MSG& message) {
+    // After a menu, dialog or message box closes, the hidden window can be left active with a slider
+    // focused: keys must not end the program or move a slider unseen.
+    if (IsKeyForHiddenMainWindow(message))
+        return;
+    if (!IsDialogMessageW(appState.mainWindow, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

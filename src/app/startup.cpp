@@ -29,12 +29,8 @@ int CreationError(const wchar_t* text) {
 
 void RunMessageLoop() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(appState.mainWindow, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchProgramMessage(message);
 }
 
 } // namespace

@@ -164,6 +164,9 @@ void ShowPopupMenu(HWND window) {
     SetForegroundWindow(window);
     const int command =
         TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_VERTICAL, cursor.x, cursor.y, window, nullptr);
+    // The documented idiom for a notification-area menu: a harmless message makes the task switch
+    // complete, so the next menu does not vanish at once and the window does not stay active unseen.
+    PostMessageW(window, WM_NULL, 0, 0);
     switch (command) {
     case IDM_ABOUT:
         if (!appState.aboutDialog)

@@ -1,0 +1,115 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "app/app_state.h"
+#include "monitor/monitor_control.h"
+#include "monitor/settings_records.h"
+#include "platform/dxva2.h"
+#include "scratch_folder.h"
+#include "simulated_monitor.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The program's own main window and controls, made as start-up makes them (a later start, so nothing is
+// registered), with the data file in a scratch folder. Taken down without the shutdown sequence.
+class RealMainWindow {
+  public:
+    RealMainWindow() {
+        savedSettings_ = settings;
+        settings.startCount = 7;
+        settings.noBlockingMode = 0;
+        settings.currentProfileId = 255;
+        physicalMonitor = {};
+        monitorState.lastBrightnessRequest = 0;
+        monitorState.lastContrastRequest = 0;
+        dataFile_ = FreshScratchFolder(L"mainwindow") + L"DataProfiles.dat";
+        lstrcpynW(appState.dataFilePath, dataFile_.c_str(), kDataFilePathUnits);
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        InitPalette();
+        RegisterMainWindowClass(instance);
+        appState.mainWindow = CreateMainWindow(instance);
+        CreateMainControls();
+        appState.ownerWindow = appState.mainWindow;
+    }
+    ~RealMainWindow() {
+        HWND window = appState.mainWindow;
+        KillTimer(window, 1044);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        DestroyWindow(window);
+        appState = AppState{};
+        settings = savedSettings_;
+        physicalMonitor = {};
+        while (GetModuleHandleW(L"dxva2.dll"))
+            FreeDxva2();
+    }
+    RealMainWindow(const RealMainWindow&) = delete;
+    RealMainWindow& operator=(const RealMainWindow&) = delete;
+
+    HWND Window() const { return appState.mainWindow; }
+    bool Saved() const { return GetFileAttributesW(dataFile_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+  private:
+    SettingsBlock savedSettings_{};
+    std::wstring dataFile_;
+};
+
+// Runs the program's own message loop step for everything queued on this thread; false on WM_QUIT.
+bool PumpLikeTheProgram(std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                return false;
+            DispatchProgramMessage(message);
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+// What the keyboard delivers: a key press and its release, posted to the control with the focus.
+void PostKey(HWND target, WPARAM key) {
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST(MainWindowKeys, TheHiddenWindowIgnoresArrowsAndEscape) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    ASSERT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    ASSERT_FALSE(IsWindowVisible(main.Window()));
+    // As after a dialog closed while the window was hidden: active, with a slider focused.
+    SetActiveWindow(main.Window());
+    SetFocus(appState.brightnessSlider);
+
+    for (WPARAM key : {VK_DOWN, VK_UP, VK_NEXT, VK_ESCAPE, VK_RETURN})
+        PostKey(appState.brightnessSlider, key);
+    PostKey(main.Window(), VK_ESCAPE);
+    EXPECT_TRUE(PumpLikeTheProgram(700ms)) << "the program must not end";
+    EXPECT_TRUE(IsWindow(main.Window()));
+    EXPECT_FALSE(main.Saved()) << "no shutdown ran";
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 50);
+    EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty()) << "no request reached the monitor";
+
+    // The same keys reach the shown window: the test delivers them as the keyboard would.
+    ShowWindow(main.Window(), SW_SHOWNORMAL);
+    SetFocus(appState.brightnessSlider);
+    PostKey(appState.brightnessSlider, VK_DOWN);
+    EXPECT_TRUE(PumpLikeTheProgram(100ms));
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 51);
+    EXPECT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 3s).size(), 1u);
+}
+
+} // namespace
