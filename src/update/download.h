@@ -14,11 +14,23 @@ inline constexpr char16_t kDownloadUserAgent[] =
 inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
 // Applied to connecting, sending and receiving, so a silent server cannot hold the program for minutes.
 inline constexpr uint32_t kDownloadTimeoutMs = 15000;
+// The whole download, however the server paces its bytes; reading stops with an error once it has passed.
+inline constexpr uint32_t kDownloadDeadlineMs = 30000;
+// The deadline in force: kDownloadDeadlineMs, shorter in tests.
+extern uint32_t downloadDeadlineMs;
+
+struct InternetFunctions;
 
 // Returns the body; on failure an empty body, errorText "DownloadUrl\r\nError: ..." (at most 63 characters)
-// and, where the system gave one, errorCode. Neither the HTTP status nor redirects are looked at.
+// and, where the system gave one, errorCode. Neither the HTTP status nor redirects are looked at. A body
+// cut short (a failed read, fewer bytes than announced) and the passing of the deadline are failures.
+// WinINet is loaded from the system folder on the first call.
 std::string DownloadUrl(std::u16string_view url, uint32_t& errorCode, std::u16string& errorText,
                         uint8_t ignoreCertificateErrors);
+
+// The same with the given functions; nullptr reports a library that could not be loaded, with loadError.
+std::string DownloadUrlWith(const InternetFunctions* api, uint32_t loadError, std::u16string_view url,
+                            uint32_t& errorCode, std::u16string& errorText, uint8_t ignoreCertificateErrors);
 
 // The request flags for a canonical URL: fixed part, HTTPS, and the two certificate exemptions.
 uint32_t DownloadRequestFlags(std::u16string_view canonicalUrl, uint8_t ignoreCertificateErrors);

@@ -4,6 +4,7 @@ import http.server
 import json
 import socket
 import threading
+import time
 from pathlib import Path
 
 # The update documents the local web host serves, by path. Bytes, as the maker would publish them.
@@ -56,20 +57,38 @@ class _UpdateHost(http.server.BaseHTTPRequestHandler):
             self._answer(200, _padded_document(MAX_DOCUMENT_BYTES))
         elif path == "/oversized.xhtm":
             self._answer(200, _padded_document(MAX_DOCUMENT_BYTES + 1))
+        elif path == "/cut.xhtm":
+            # Announces the whole document, sends half of it and closes the connection mid-item.
+            self._answer(200, NEWER_DOCUMENT[:len(NEWER_DOCUMENT) // 2], announced=len(NEWER_DOCUMENT))
+        elif path == "/trickle.xhtm":
+            self._trickle(NEWER_DOCUMENT)
         else:
             self._answer(404, NOT_FOUND_PAGE, [("Content-Type", "text/html")])
 
-    def _answer(self, status, body, headers=()):
+    def _answer(self, status, body, headers=(), announced=None):
         self.send_response(status)
         for name, value in headers:
             self.send_header(name, value)
-        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Content-Length", str(len(body) if announced is None else announced))
         self.end_headers()
         try:
             for start in range(0, len(body), 65536):
                 self.wfile.write(body[start:start + 65536])
         except (BrokenPipeError, ConnectionResetError):
             pass  # the client stopped reading, as it should for oversized answers
+
+    def _trickle(self, body):
+        """One byte every 100 ms: each read returns quickly, the whole takes far longer than any deadline."""
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        try:
+            for start in range(len(body)):
+                self.wfile.write(body[start:start + 1])
+                self.wfile.flush()
+                time.sleep(0.1)
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the client gave up, as it should
 
     def _log_request(self):
         entry = {

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <chrono>
+
+#include "platform/internet.h"
 #include "platform/wide.h"
 #include "update_host.h"
 
@@ -70,6 +73,62 @@ TEST(DownloadUrl, AnswersOverOneMebibyteAreRefused) {
     EXPECT_EQ(oversized.body, "");
     EXPECT_EQ(oversized.code, 0u);
     EXPECT_EQ(oversized.text, u"DownloadUrl\r\nError: Document larger than 1 MiB ");
+}
+
+TEST(DownloadUrl, ABodyCutShortByTheServerIsADownloadError) {
+    ASSERT_UPDATE_HOST_RUNNING();
+    const Download d = Fetch(HostUrl(L"/cut.xhtm"), 5);
+    EXPECT_EQ(d.body, "") << "half a document is never scanned";
+    EXPECT_EQ(d.code, 12030u);
+    EXPECT_EQ(d.text, u"DownloadUrl\r\nError: InternetReadFileEx  12030");
+}
+
+TEST(DownloadUrl, TheWholeDownloadHasOneDeadline) {
+    ASSERT_UPDATE_HOST_RUNNING();
+    EXPECT_EQ(downloadDeadlineMs, kDownloadDeadlineMs);
+    EXPECT_EQ(kDownloadDeadlineMs, 30000u);
+    // The server sends one byte every 100 ms, so no single read ever waits long.
+    downloadDeadlineMs = 1000;
+    const auto start = std::chrono::steady_clock::now();
+    const Download d = Fetch(HostUrl(L"/trickle.xhtm"));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    downloadDeadlineMs = kDownloadDeadlineMs;
+    EXPECT_EQ(d.body, "");
+    EXPECT_EQ(d.code, 12002u) << "reported as WinINet's time-out";
+    EXPECT_EQ(d.text, u"DownloadUrl\r\nError: InternetReadFileEx  12002");
+    EXPECT_GE(elapsed, std::chrono::milliseconds(1000));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(4000)) << "reading stops soon after the deadline";
+}
+
+TEST(DownloadUrl, AWinInetThatCannotBeLoadedIsADownloadError) {
+    InternetFunctions functions{};
+    uint32_t loadError = 0;
+    EXPECT_EQ(LoadInternetFunctions(L"C:\\no such folder\\wininet.dll", functions, loadError), nullptr);
+    EXPECT_EQ(loadError, static_cast<uint32_t>(ERROR_MOD_NOT_FOUND));
+    // A library without WinINet's functions is no better.
+    wchar_t simulator[MAX_PATH] = {};
+    ASSERT_TRUE(GetEnvironmentVariableW(L"GLIMRA_SIMULATOR_DLL", simulator, MAX_PATH));
+    uint32_t lookUpError = 0;
+    EXPECT_EQ(LoadInternetFunctions(simulator, functions, lookUpError), nullptr);
+    EXPECT_EQ(lookUpError, static_cast<uint32_t>(ERROR_PROC_NOT_FOUND));
+    EXPECT_EQ(functions.openUrl, nullptr);
+
+    uint32_t code = 0;
+    std::u16string text;
+    EXPECT_EQ(DownloadUrlWith(nullptr, loadError, u"http://127.0.0.1/", code, text, 1), "");
+    EXPECT_EQ(code, static_cast<uint32_t>(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(text, u"DownloadUrl\r\nError: LoadLibrary wininet.dll  126");
+}
+
+TEST(DownloadUrl, WinInetComesFromTheSystemFolder) {
+    ASSERT_UPDATE_HOST_RUNNING();
+    ASSERT_EQ(Fetch(HostUrl(L"/noup.xhtm")).text, u"");
+    HMODULE loaded = GetModuleHandleW(L"wininet.dll");
+    ASSERT_NE(loaded, nullptr);
+    wchar_t path[MAX_PATH] = {}, folder[MAX_PATH] = {};
+    GetModuleFileNameW(loaded, path, MAX_PATH);
+    GetSystemDirectoryW(folder, MAX_PATH);
+    EXPECT_EQ(lstrcmpiW(path, (std::wstring(folder) + L"\\wininet.dll").c_str()), 0) << Narrow(AsU16(path));
 }
 
 TEST(DownloadUrl, AnAddressTooLongToCanonicalizeFailsBeforeAnyRequest) {

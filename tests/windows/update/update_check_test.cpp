@@ -92,6 +92,10 @@ TEST(RunUpdateCheck, EachOutcomeGetsItsOwnMessage) {
         {L"/oversized.xhtm", UpdateMessageKind::DownloadError,
          L"Error: DownloadUrl\r\nError: Document larger than 1 MiB , Unexpected Error Code 0" +
              Text(kUpdateCheckAborted, u"\r\n")},
+        // Half a document is a failed download, not a document without this product.
+        {L"/cut.xhtm", UpdateMessageKind::DownloadError,
+         L"Error: DownloadUrl\r\nError: InternetReadFileEx  12030, Connection Aborted" +
+             Text(kUpdateCheckAborted, u"\r\n")},
     };
     for (const auto& c : cases) {
         RecordingPresenter presenter(IDYES);
