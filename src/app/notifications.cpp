@@ -57,7 +57,11 @@ int ShowNotification(std::wstring_view key) {
 }
 
 void RunReminderCheck(HWND window) {
-    const int days = DaysBetween(TodayAsMonthDayYear(), kBuildDate);
+    RunReminderCheckOn(window, TodayAsMonthDayYear());
+}
+
+void RunReminderCheckOn(HWND window, std::u16string_view today) {
+    const int days = DaysBetween(today, kBuildDate);
     const auto count = static_cast<uint32_t>(settings.startCount);
     if (StartCountDue(count, 40, 50) && days >= 50 && days < 110) {
         appState.notificationKind = 1;

@@ -10,3 +10,5 @@
 int ShowNotification(std::wstring_view key);
 // Once per start, on the first tick of the reminder timer.
 void RunReminderCheck(HWND window);
+// The same on the given day ("MM-DD-YYYY").
+void RunReminderCheckOn(HWND window, std::u16string_view today);

@@ -110,7 +110,10 @@ int GetSliderPosition(HWND slider) {
 }
 
 double WindowsVersionNumber() {
-    const DWORD version = GetVersion();
+    return WindowsVersionNumber(GetVersion());
+}
+
+double WindowsVersionNumber(uint32_t version) {
     const int major = LOBYTE(LOWORD(version));
     const int minor = HIBYTE(LOWORD(version));
     return std::round((major + minor / 100.0) * 10000.0) / 10000.0;

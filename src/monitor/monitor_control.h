@@ -45,7 +45,10 @@ extern MonitorControlState monitorState;
 void SetSliderPosition(HWND slider, int position, UINT notifyMessage);
 int GetSliderPosition(HWND slider);
 
+// The running system's version as major + minor / 100 (6.01 for Windows 7), from GetVersion.
 double WindowsVersionNumber();
+// The same for a value in GetVersion's packing (major in the low byte, minor in the next).
+double WindowsVersionNumber(uint32_t version);
 void InitMonitorControl();
 int InitPhysicalMonitor();
 // Releases the handles of the last search unless a worker is sending through one right now; then it

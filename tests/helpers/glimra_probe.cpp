@@ -15,9 +15,11 @@
 //   glimra_probe press ID                clicks button ID of the first open message box
 //   glimra_probe autostart               the Run value "Glimra", or nothing
 //   glimra_probe clear-autostart         deletes that value
+//   glimra_probe remove-icon             removes the program's tray icon, as a restarting shell forgets it
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -211,6 +213,18 @@ int ClearAutostart() {
     return 0;
 }
 
+// The icon is known by the main window and the program's module handle, which is the window's instance.
+int RemoveIcon() {
+    HWND main = MainWindow();
+    if (!main)
+        return 1;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = main;
+    data.uID = static_cast<UINT>(GetWindowLongPtrW(main, GWLP_HINSTANCE));
+    return Shell_NotifyIconW(NIM_DELETE, &data) ? 0 : 1;
+}
+
 // The notification area's icons are child windows of the taskbar in Wine's desktop; counted by class.
 int ShowTrayWindows() {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
@@ -287,6 +301,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowAutostart();
     else if (command == L"clear-autostart")
         result = ClearAutostart();
+    else if (command == L"remove-icon")
+        result = RemoveIcon();
     std::fflush(stdout);
     return result;
 }

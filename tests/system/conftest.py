@@ -5,6 +5,7 @@ import pytest
 
 from harness import Display, Glimra, SimulatedMonitor, WineSession
 from person import Person
+from web_host import WebHost
 
 ARTIFACTS = Path(__file__).resolve().parent / "artifacts"
 
@@ -67,3 +68,11 @@ def start_glimra(fresh_user, monitor):
 def artifacts():
     ARTIFACTS.mkdir(exist_ok=True)
     return ARTIFACTS
+
+
+@pytest.fixture
+def web_host():
+    """The maker's web host on the tests' port; requests are recorded."""
+    host = WebHost().start()
+    yield host
+    host.stop()

@@ -6,8 +6,11 @@ RECORD_SIZE = 569
 NAME_SIZE = 80
 
 
-def build(start_count=1, current_id=255, positions=(50, 50, 50), no_blocking=0, auto_start=1) -> bytes:
+def build(start_count=1, current_id=255, positions=(50, 50, 50), no_blocking=0, auto_start=1,
+          language="") -> bytes:
     settings = bytearray(SETTINGS_SIZE)
+    language_bytes = language.encode("utf-16-le")
+    settings[109:109 + len(language_bytes)] = language_bytes
     struct.pack_into("<i", settings, 0, 0)
     struct.pack_into("<i", settings, 12, current_id)
     struct.pack_into("<i", settings, 20, start_count)

@@ -7,11 +7,17 @@ import datafile
 import menu
 from harness import poll
 from person import TRAY_ICON
+from web_host import WebHost
 
 SLIDER_X = {"brightness": 51, "contrast": 147, "video": 243}  # centres, in window coordinates
 SLIDER_MIDDLE_Y = 210
 RESET_BUTTON = (85, 381)
 ONE_COPY_CAPTION = "Glimra VX 1.3.1.2- version. -  Program not allowed"
+
+
+def icon_drawn(area: bytes) -> bool:
+    """An empty stretch of taskbar is one or two colours; an icon is many."""
+    return len({area[i:i + 3] for i in range(0, len(area), 3)}) > 4
 
 
 def data_file(wine):
@@ -48,7 +54,7 @@ def test_first_start_creates_the_data_file_and_registers_autostart(start_glimra,
     assert not wine.data_folder.exists()
     run = started(start_glimra, wine)
     assert wine.data_folder.is_dir(), "the data folder exists once the program runs"
-    assert wine.autostart_value().lower() == "c:\\glimra\\glimra.exe"
+    assert wine.autostart_value().lower() == '"c:\\glimra\\glimra.exe"', "quoted, so spaces cannot split it"
     assert wine.window()["visible"] == 0, "the window starts hidden"
     end_by_middle_click(person, run)
 
@@ -120,16 +126,21 @@ def test_arrow_keys_send_one_write_per_step_and_the_video_slider_follows_every_s
     assert wine.window()["video"] == 48
 
 
-def test_reset_sends_the_factory_code_and_reads_the_monitor_back(start_glimra, wine, person, monitor):
+def test_reset_sends_the_factory_code_reads_the_monitor_back_and_centres_video(start_glimra, wine, person, monitor):
     monitor.configure("brightness=20\ncontrast=30\nfactory_brightness=80\nfactory_contrast=75\n")
-    started(start_glimra, wine)
+    run = started(start_glimra, wine)
     shown = show_window(person, wine)
+    person.key("Tab", "Tab", "Up", "Up", "Up")  # video slider to 47: level 3
+    poll(lambda: wine.window()["video"] == 47, message="video moved")
+    poll(lambda: "Glimra: video level 3" in run.debug_trace(), message="level 3 applied")
     person.click(shown["left"] + RESET_BUTTON[0], shown["top"] + RESET_BUTTON[1])
     poll(lambda: monitor.writes(0x05), timeout=5, message="the factory reset")
     assert monitor.writes(0x05)[0]["value"] == 1
     state = poll(lambda: (lambda w: w if w["brightness"] == 20 else None)(wine.window()), message="read back")
     assert state["contrast"] == 25
     assert state["video"] == 50
+    levels = [line for line in run.debug_trace() if "video level" in line]
+    assert levels[-1] == "Glimra: video level 0", "the neutral ramp is applied, not only the thumb moved"
 
 
 def test_a_silent_monitor_leaves_the_monitor_sliders_disabled_on_the_second_start(
@@ -149,7 +160,14 @@ def test_a_silent_monitor_leaves_the_monitor_sliders_disabled_on_the_second_star
 
 def test_a_second_copy_shows_the_one_copy_box_which_closes_by_itself(start_glimra, wine, person):
     first = started(start_glimra, wine)
-    before = data_file(wine).read_bytes() if data_file(wine).exists() else None
+    show_window(person, wine)
+    person.key("Down")
+    poll(lambda: wine.window()["brightness"] == 51, message="brightness moved")
+    hide_window(person, wine)
+    # The first copy saves, so a second copy that wrote its own settings would change the file.
+    wine.probe("send", "endsession")
+    before = poll(lambda: data_file(wine).exists() and data_file(wine).read_bytes(), message="the first copy's file")
+    assert datafile.parse(before)["positions"] == (51, 50, 50)
     second = start_glimra(name="second")
     box = poll(lambda: [b for b in wine.message_boxes() if b["caption"] == ONE_COPY_CAPTION], timeout=20,
                message="the one-copy box")[0]
@@ -159,8 +177,7 @@ def test_a_second_copy_shows_the_one_copy_box_which_closes_by_itself(start_glimr
     closed_after = time.monotonic() - shown_at
     assert 3.0 <= closed_after <= 9.0, f"closed after {closed_after:.1f} s, expected about 5"
     assert first.running()
-    after = data_file(wine).read_bytes() if data_file(wine).exists() else None
-    assert after == before, "the second copy writes nothing"
+    assert data_file(wine).read_bytes() == before, "the second copy writes nothing"
     end_by_middle_click(person, first)
 
 
@@ -202,7 +219,8 @@ def test_positions_come_back_at_the_next_start(start_glimra, wine, person, monit
 
 
 def test_start_119_shows_the_improved_version_balloon_then_asks_about_updates(
-        start_glimra, wine, person, artifacts):
+        start_glimra, wine, person, artifacts, web_host):
+    web_host.document = WebHost.update_document(("GLIMRA_VX", "1.3.1.10", "newer"))
     wine.data_folder.mkdir(parents=True)
     data_file(wine).write_bytes(datafile.build(start_count=119))
     run = start_glimra()
@@ -217,13 +235,15 @@ def test_start_119_shows_the_improved_version_balloon_then_asks_about_updates(
     wine.probe("post", "balloon-click")
     pages = poll(lambda: wine.browser_log(), timeout=15, message="the program page opened")
     assert len(pages) == 1 and pages[0].endswith("/win/glimra/")
+    # The click was handled after the answer: a check started by "No" would have asked the host first.
+    assert web_host.requests == [], "No starts no update check"
     wine.probe("post", "balloon-click")
     time.sleep(2)
     assert len(wine.browser_log()) == 1, "a second click opens nothing"
     end_by_middle_click(person, run)
 
 
-def test_help_opens_the_file_in_the_programs_own_folder_not_the_current_one(start_glimra, wine, person):
+def test_help_opens_the_languages_own_file_in_the_programs_folder_not_the_current_one(start_glimra, wine, person):
     # The program runs with the scratch folder as its current directory; a decoy help file waits there.
     decoy = wine.scratch / "Help"
     decoy.mkdir(exist_ok=True)
@@ -232,7 +252,18 @@ def test_help_opens_the_file_in_the_programs_own_folder_not_the_current_one(star
     run = started(start_glimra, wine)
     menu.choose(wine, person, "Help")
     opened = poll(lambda: wine.browser_log(), timeout=15, message="the help file opened")
-    assert [path.lower() for path in opened] == ["c:\\glimra\\help\\english.rtf"]
+    # The language's own help is named after it; the fallback would be "...\\Help\\english.rtf".
+    assert opened == ["C:\\Glimra\\Help\\English.RTF"]
+    end_by_middle_click(person, run)
+
+
+def test_a_language_without_help_opens_the_english_help(start_glimra, wine, person):
+    wine.data_folder.mkdir(parents=True)
+    data_file(wine).write_bytes(datafile.build(start_count=3, language="Testish.lng"))
+    run = started(start_glimra, wine)
+    menu.choose(wine, person, "Help")
+    opened = poll(lambda: wine.browser_log(), timeout=15, message="the help file opened")
+    assert opened == ["C:\\Glimra\\Help\\english.rtf"]
     end_by_middle_click(person, run)
 
 
@@ -267,3 +298,29 @@ def test_enter_moves_the_focus_and_a_middle_click_returns_video_to_neutral(start
     person.click(shown["left"] + SLIDER_X["contrast"], shown["top"] + 100, button="middle")
     time.sleep(0.5)
     assert wine.window()["contrast"] == 50, "a middle click elsewhere does nothing"
+
+
+def test_focus_follows_the_mouse_over_the_sliders(start_glimra, wine, person):
+    run = started(start_glimra, wine)
+    shown = show_window(person, wine)
+    assert shown["focus"] == 2010
+    person.move(shown["left"] + SLIDER_X["video"], shown["top"] + SLIDER_MIDDLE_Y)
+    poll(lambda: wine.window()["focus"] == 2012, message="focus on the video slider under the mouse")
+    person.move(shown["left"] + SLIDER_X["contrast"], shown["top"] + SLIDER_MIDDLE_Y)
+    poll(lambda: wine.window()["focus"] == 2011, message="focus on the contrast slider under the mouse")
+    person.key("Down")
+    poll(lambda: wine.window()["contrast"] == 51, message="the key acts on the slider under the mouse")
+    end_by_middle_click(person, run)
+
+
+def test_a_restarted_shell_gets_the_icon_back(start_glimra, wine, person):
+    run = started(start_glimra, wine)
+    with_icon = poll(lambda: (lambda area: area if icon_drawn(area) else None)(person.tray_icon_area()),
+                     message="the tray icon drawn")
+    # A restarted shell has forgotten the icon; Wine's tray keeps it, so it is removed first.
+    wine.probe("remove-icon")
+    poll(lambda: not icon_drawn(person.tray_icon_area()), message="the icon gone")
+    wine.probe("post", "taskbar-created")
+    poll(lambda: person.tray_icon_area() == with_icon, message="the icon back")
+    show_window(person, wine)  # and it answers clicks again
+    end_by_middle_click(person, run)

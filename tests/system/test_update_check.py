@@ -1,18 +1,9 @@
 """The menu's update check against a local stand-in for the maker's web host."""
-import pytest
-
 import menu
 from harness import poll
 from web_host import TEST_HOST_PORT, UPDATE_PATH, WebHost
 
 CAPTION = "Update check"  # from the shipped English language file
-
-
-@pytest.fixture
-def web_host():
-    host = WebHost().start()
-    yield host
-    host.stop()
 
 
 def run_check(start_glimra, wine, person):

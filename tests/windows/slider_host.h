@@ -29,6 +29,7 @@ class SliderHost {
         appState.brightnessSlider = appState.contrastSlider = appState.videoSlider = nullptr;
     }
     SliderHost(const SliderHost&) = delete;
+    HWND Window() const { return window_; }
     SliderHost& operator=(const SliderHost&) = delete;
 
   private:

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/tray.h"
 #include "monitor/channels.h"
 #include "platform/dxva2.h"
 #include "simulated_monitor.h"
@@ -48,6 +49,17 @@ void ResetMonitorControl() {
     physicalMonitor = {};
 }
 
+// A later start (the first one registers autostart), with the settings put back afterwards.
+struct LaterStart {
+    SettingsBlock saved = settings;
+    LaterStart() {
+        settings.startCount = 7;
+        settings.noBlockingMode = 0;
+        settings.currentProfileId = 255;
+    }
+    ~LaterStart() { settings = saved; }
+};
+
 // Waits until no worker holds the library any more, so loading tests start from an unloaded library.
 void WaitForWorkersToEnd() {
     std::this_thread::sleep_for(700ms);
@@ -78,17 +90,20 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 
 } // namespace
 
-TEST(MonitorControl, FindsTheSimulatedMonitorAndEnablesBothSliders) {
-    SimulatedMonitor monitor;
+TEST(MonitorControl, StartingFindsTheSimulatedMonitorEnablesBothSlidersAndReadsIt) {
+    SimulatedMonitor monitor("brightness=70\ncontrast=60\n");
     MonitorSliderHost host;
     ResetMonitorControl();
-    const int count = InitPhysicalMonitor();
-    EnableMonitorSliders(count != 0);
-    EXPECT_EQ(count, 1);
+    LaterStart start;
+    InitMonitorControl();
+    EXPECT_EQ(monitorState.ddcCapableSystem, 1);
     EXPECT_NE(physicalMonitor.physicalMonitorHandle, nullptr);
     EXPECT_EQ(monitorState.ddcEnabled, 1);
     EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
     EXPECT_TRUE(IsWindowEnabled(appState.contrastSlider));
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30) << "the monitor's own value is read back";
+    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40);
+    EXPECT_EQ(settings.startCount, 8) << "the start is counted";
 }
 
 TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
@@ -251,10 +266,23 @@ TEST(MonitorControl, ReadBrightnessMaximumIsOneCallWithoutRetry) {
 }
 
 TEST(MonitorControl, WindowsVersionIsMajorPlusMinorHundredths) {
-    const DWORD version = GetVersion();
-    const double expected = LOBYTE(LOWORD(version)) + HIBYTE(LOWORD(version)) / 100.0;
-    EXPECT_NEAR(WindowsVersionNumber(), expected, 1e-9);
-    EXPECT_GE(WindowsVersionNumber(), 6.0);
+    // GetVersion's answers on known systems; the build number in the high word plays no part.
+    const struct {
+        uint32_t packed;
+        double version;
+    } known[] = {
+        {0x0A280105, 5.01}, // Windows XP
+        {0x17700006, 6.0},  // Windows Vista
+        {0x1DB10106, 6.01}, // Windows 7
+        {0x23F00206, 6.02}, // Windows 8, and later systems without a manifest that names them
+        {0x25800306, 6.03}, // Windows 8.1
+        {0x4A61000A, 10.0}, // Windows 10 and 11 with such a manifest
+    };
+    for (const auto& k : known)
+        EXPECT_DOUBLE_EQ(WindowsVersionNumber(k.packed), k.version) << std::hex << k.packed;
+    // Wine reports Windows 7 in a new prefix, 6.02 or 10.0 when set to Windows 10.
+    const double running = WindowsVersionNumber();
+    EXPECT_TRUE(running == 6.01 || running == 6.02 || running == 10.0) << running;
 }
 
 TEST(Dxva2Loading, AWorkerStillSleepingKeepsTheLibraryUntilItHasSent) {
@@ -307,6 +335,7 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
 
     MonitorSliderHost host;
     ResetMonitorControl();
+    LaterStart start;
     DWORD count = 0;
     EXPECT_EQ(
         GetNumberOfPhysicalMonitorsFromHMONITOR(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY), &count),
@@ -317,12 +346,17 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
     EXPECT_EQ(SetVCPFeature(nullptr, 0x10, 50), 0);
     EXPECT_EQ(ReadVcpValue(nullptr, 0x10), -1);
 
-    const int found = InitPhysicalMonitor();
-    EnableMonitorSliders(found != 0);
-    EXPECT_EQ(found, 0);
+    InitMonitorControl();
+    EXPECT_EQ(physicalMonitor.physicalMonitorHandle, nullptr);
+    EXPECT_EQ(monitorState.ddcEnabled, 0);
     EXPECT_FALSE(IsWindowEnabled(appState.brightnessSlider));
     EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
     EXPECT_TRUE(IsWindowEnabled(appState.videoSlider)) << "the video slider is never disabled";
+
+    // A tray click then shows the window with the video slider focused.
+    HandleTrayNotify(host.Window(), WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(host.Window()));
+    EXPECT_EQ(GetFocus(), appState.videoSlider);
 }
 
 TEST(Dxva2Loading, FreeGivesBackOnlyTheProgramsOwnReference) {
