@@ -28,8 +28,7 @@ class RealMainWindow {
         settings.noBlockingMode = 0;
         settings.currentProfileId = 255;
         physicalMonitor = {};
-        monitorState.lastBrightnessRequest = 0;
-        monitorState.lastContrastRequest = 0;
+        ForgetMonitorRequests();
         dataFile_ = FreshScratchFolder(L"mainwindow") + L"DataProfiles.dat";
         lstrcpynW(appState.dataFilePath, dataFile_.c_str(), kDataFilePathUnits);
         HINSTANCE instance = GetModuleHandleW(nullptr);
