@@ -1,7 +1,5 @@
 #include "platform/dxva2.h"
 
-#include <string>
-
 LibraryLoaderProc dxva2Loader = LoadLibraryExW;
 
 namespace {
@@ -17,12 +15,7 @@ HMODULE LoadFromSystemFolder() {
     if (module || GetLastError() != ERROR_INVALID_PARAMETER)
         return module;
     // Windows 7 without KB2533623 does not know the flag: name the system folder's copy by its full path.
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
-    const std::wstring path = std::wstring(folder, length) + L"\\" + kLibraryName;
-    return dxva2Loader(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadSystemLibrary(kLibraryName, dxva2Loader);
 }
 
 template <typename Function> Function LookUp(HMODULE module, const char* name) {

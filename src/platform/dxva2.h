@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/system_library.h"
+
 struct PhysicalMonitorEntry {
     HANDLE hPhysicalMonitor;
     WCHAR szPhysicalMonitorDescription[128];
@@ -28,5 +30,4 @@ BOOL GetVCPFeatureAndVCPFeatureReply(HANDLE physical, BYTE code, DWORD* codeType
 BOOL DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors);
 
 // How the library is loaded; tests replace it to play a system without LOAD_LIBRARY_SEARCH_SYSTEM32.
-using LibraryLoaderProc = HMODULE(WINAPI*)(LPCWSTR name, HANDLE reserved, DWORD flags);
 extern LibraryLoaderProc dxva2Loader;

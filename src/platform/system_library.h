@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
-// Loads name (e.g. L"wininet.dll") from the system folder, never from the program's folder or the current
-// directory; the libraries it needs are searched from the system folder as well. 0 on failure, with the
-// last error set.
-HMODULE LoadSystemLibrary(const wchar_t* name);
+// LoadLibraryExW's shape, so a test can stand in for the loader.
+using LibraryLoaderProc = HMODULE(WINAPI*)(LPCWSTR name, HANDLE reserved, DWORD flags);
+
+// Loads name (e.g. L"wininet.dll") by the full path of the system folder's copy, never from the program's
+// folder or the current directory; the libraries it needs are searched from the system folder as well.
+// 0 on failure, with the last error set.
+HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoaderProc loader = LoadLibraryExW);
