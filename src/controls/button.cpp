@@ -281,12 +281,20 @@ void OnCreate(HWND window) {
     *buttonRecords.At(slot) = fresh;
 }
 
+void StartFade(HWND window, SuButtonRecord& record) {
+    if (!record.timerRunning && SetTimer(window, IDT_BUTTONFADE, kButtonFadeIntervalMs, nullptr))
+        record.timerRunning = 1;
+}
+
 void OnFadeTick(HWND window) {
     SuButtonRecord* record = RecordOf(window);
     if (!record)
         return;
-    record->fade = NextButtonFade(record->fade, IsHot(window));
-    if (record->fade == 0 && KillTimer(window, IDT_BUTTONFADE))
+    const bool hot = IsHot(window);
+    record->fade = NextButtonFade(record->fade, hot);
+    // The timer runs only while the face changes: a pointer resting on a full highlight wakes nothing.
+    const bool settled = hot ? record->fade == kButtonFadeMax : record->fade == 0;
+    if (settled && KillTimer(window, IDT_BUTTONFADE))
         record->timerRunning = 0;
     if (record->fade != kButtonFadeMax)
         Invalidate(window);
@@ -299,9 +307,8 @@ void OnMouseMove(HWND window) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
     TrackMouseEvent(&track);
     SetPropW(window, kHotProperty, reinterpret_cast<HANDLE>(1));
-    SuButtonRecord* record = RecordOf(window);
-    if (record && !record->timerRunning && SetTimer(window, IDT_BUTTONFADE, kButtonFadeIntervalMs, nullptr))
-        record->timerRunning = 1;
+    if (SuButtonRecord* record = RecordOf(window))
+        StartFade(window, *record);
     Invalidate(window);
 }
 
@@ -470,6 +477,7 @@ LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         record->fade = 2;
         record->pressed = 0;
+        StartFade(window, *record); // the highlight rises again after a click
         Invalidate(window);
         RECT client;
         GetClientRect(window, &client);
@@ -492,6 +500,8 @@ LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_MOUSELEAVE:
         buttonClass.trackingWindow = nullptr;
         SetPropW(window, kHotProperty, reinterpret_cast<HANDLE>(0));
+        if (SuButtonRecord* record = RecordOf(window); record && record->fade != 0)
+            StartFade(window, *record);
         Invalidate(window);
         return 1;
     case WM_ERASEBKGND:

@@ -183,21 +183,26 @@ TEST_F(ButtonTest, GetPropReturnsEachFieldSignExtended) {
     EXPECT_EQ(SendMessageW(other_, SUM_SETPROP, SBP_BKCOLOR, 1), 0);
 }
 
-TEST_F(ButtonTest, HoverFadeRisesHoldsFallsAndStopsTheTimer) {
+TEST_F(ButtonTest, HoverFadeRisesHoldsWithoutATimerFallsAndStopsTheTimer) {
     SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(button_, L"Hot")), 1);
     EXPECT_EQ(Record(button_).timerRunning, 1);
     // Timer ticks delivered by hand, so the count is exact.
-    for (int tick = 0; tick < 12; ++tick)
+    for (int tick = 0; tick < 10; ++tick)
         EXPECT_EQ(SendMessageW(button_, WM_TIMER, IDT_BUTTONFADE, 0), 1);
     EXPECT_EQ(Record(button_).fade, 20);
+    // Full highlight under a resting pointer: the timer is gone, nothing wakes the program.
+    EXPECT_EQ(Record(button_).timerRunning, 0);
+    EXPECT_FALSE(KillTimer(button_, IDT_BUTTONFADE));
     UpdateWindow(button_);
     SendMessageW(button_, WM_TIMER, IDT_BUTTONFADE, 0);
     RECT update;
     EXPECT_FALSE(GetUpdateRect(button_, &update, FALSE)); // holding: no repaint
+    EXPECT_EQ(Record(button_).fade, 20);
 
     SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(button_, L"Hot")), 0);
+    EXPECT_EQ(Record(button_).timerRunning, 1); // the fall needs the timer again
     for (int tick = 0; tick < 9; ++tick)
         SendMessageW(button_, WM_TIMER, IDT_BUTTONFADE, 0);
     EXPECT_EQ(Record(button_).fade, 2);
@@ -212,8 +217,25 @@ TEST_F(ButtonTest, HoverFadeRisesHoldsFallsAndStopsTheTimer) {
 TEST_F(ButtonTest, HoverFadeRunsOnTheRealTimer) {
     SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     ASSERT_TRUE(PumpUntil([&] { return Record(button_).fade == 20; }));
+    EXPECT_FALSE(KillTimer(button_, IDT_BUTTONFADE)); // stopped by the tick that reached full
     SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return Record(button_).fade == 0 && Record(button_).timerRunning == 0; }));
+}
+
+TEST_F(ButtonTest, AfterAClickUnderTheRestingPointerTheHighlightRisesAgainAndStops) {
+    SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    for (int tick = 0; tick < 10; ++tick)
+        SendMessageW(button_, WM_TIMER, IDT_BUTTONFADE, 0);
+    ASSERT_EQ(Record(button_).timerRunning, 0);
+    SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(button_, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(Record(button_).fade, 2);
+    EXPECT_EQ(Record(button_).timerRunning, 1);
+    for (int tick = 0; tick < 9; ++tick)
+        SendMessageW(button_, WM_TIMER, IDT_BUTTONFADE, 0);
+    EXPECT_EQ(Record(button_).fade, 20);
+    EXPECT_EQ(Record(button_).timerRunning, 0);
+    SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
 }
 
 TEST_F(ButtonTest, AButtonThatGoesWhileTrackingLetsTheNextOneLightUp) {
