@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: unit tests (native, ASan+UBSan), fuzzers (bounded), Windows tests under Wine,
-# and system tests that drive the real Glimra.exe under Wine in Xvfb.
+# Builds and runs every test: unit tests (native, ASan+UBSan), fuzzers (bounded), the release build and its
+# packages, Windows tests under Wine, and system tests that drive the real Glimra.exe, its installer and its
+# zip under Wine in Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
@@ -21,6 +22,11 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 tools/run-fuzzers.sh build/fuzz "${GLIMRA_FUZZ_SECONDS:-20}"
 
+# What ships: the reproducible, stripped release and its two packages, the zip and the installer.
+step "Release build and packages"
+cmake --workflow --preset release
+/usr/bin/python3 -m pytest -q -p no:cacheprovider tests/release --release-dir build/release
+
 # The tests' Windows build points the program's web addresses at a local test host (38457 on 127.0.0.1).
 step "Windows build"
 cmake --preset windows-test >/dev/null
@@ -37,4 +43,4 @@ step "Windows tests (Wine)"
 glimra_stop_wine
 
 step "System tests (Wine, Xvfb)"
-/usr/bin/python3 -m pytest -q -p no:cacheprovider tests/system --build-dir build/windows-test
+/usr/bin/python3 -m pytest -q -p no:cacheprovider tests/system --build-dir build/windows-test --release-dir build/release

@@ -9,6 +9,8 @@ namespace {
 
 constexpr wchar_t kRoutineName[] = L"EnsureDataFolder";
 constexpr wchar_t kMakerFolder[] = L"Glimra";
+// Not the program's version (that lives in CMakeLists.txt): the folder keeps this name in every later
+// version, so an upgrade finds the user's settings.
 constexpr wchar_t kVersionFolder[] = L"Glimra v1.3.1.2";
 
 // A folder that cannot be made, or a file in its place, is a run-time error for the caller.

@@ -16,6 +16,7 @@
 //   glimra_probe autostart               the Run value "Glimra", or nothing
 //   glimra_probe clear-autostart         deletes that value
 //   glimra_probe remove-icon             removes the program's tray icon, as a restarting shell forgets it
+//   glimra_probe languages               the open Options dialog's language list: count, then one item a line
 #include <windows.h>
 
 #include <commctrl.h>
@@ -195,6 +196,59 @@ int PressButton(int id) {
     return 0;
 }
 
+// The Options dialog's language list. Its items live in the program's memory, so each one is asked into a
+// buffer placed there and read back.
+int ShowLanguages() {
+    constexpr int kLanguageFrame = 3000;
+    constexpr int kLanguageCombo = 3210;
+    constexpr int kTextUnits = 256;
+    HWND combo = nullptr;
+    for (HWND dialog : MessageBoxes()) {
+        if (HWND frame = GetDlgItem(dialog, kLanguageFrame))
+            combo = GetDlgItem(frame, kLanguageCombo);
+        if (combo)
+            break;
+    }
+    if (!combo) {
+        Print(L"found=0");
+        return 0;
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(combo, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return 1;
+    struct Exchange {
+        COMBOBOXEXITEMW item;
+        wchar_t text[kTextUnits];
+    };
+    auto* remote = static_cast<Exchange*>(
+        VirtualAllocEx(process, nullptr, sizeof(Exchange), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) {
+        CloseHandle(process);
+        return 1;
+    }
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    Print(L"found=1 count=" + std::to_wstring(count));
+    for (LRESULT index = 0; index < count; ++index) {
+        Exchange local = {};
+        local.item.mask = CBEIF_TEXT;
+        local.item.iItem = index;
+        local.item.pszText = remote->text;
+        local.item.cchTextMax = kTextUnits;
+        if (!WriteProcessMemory(process, remote, &local, sizeof(local), nullptr))
+            break;
+        SendMessageW(combo, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote));
+        if (!ReadProcessMemory(process, remote, &local, sizeof(local), nullptr))
+            break;
+        local.text[kTextUnits - 1] = L'\0';
+        Print(Escape(local.text));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return 0;
+}
+
 int ShowAutostart() {
     wchar_t value[2048] = {};
     DWORD size = sizeof(value) - sizeof(wchar_t);
@@ -303,6 +357,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ClearAutostart();
     else if (command == L"remove-icon")
         result = RemoveIcon();
+    else if (command == L"languages")
+        result = ShowLanguages();
     std::fflush(stdout);
     return result;
 }

@@ -12,11 +12,24 @@ ARTIFACTS = Path(__file__).resolve().parent / "artifacts"
 
 def pytest_addoption(parser):
     parser.addoption("--build-dir", default="build/windows", help="the Windows build folder")
+    parser.addoption("--release-dir", default=None,
+                     help="the release build folder with its packages (default build/release, skipped when absent)")
 
 
 @pytest.fixture(scope="session")
 def build_dir(request):
     return Path(request.config.getoption("--build-dir")).resolve()
+
+
+@pytest.fixture(scope="session")
+def release_dir(request):
+    given = request.config.getoption("--release-dir")
+    folder = Path(given or "build/release").resolve()
+    if not (folder / "packages").is_dir():
+        if given:
+            pytest.fail(f"no packages in {folder}: build them with tools/package.sh")
+        pytest.skip("no release build: tools/package.sh makes one")
+    return folder
 
 
 @pytest.fixture(scope="session")

@@ -6,7 +6,6 @@ import tempfile
 import time
 from pathlib import Path
 
-REPO = Path(__file__).resolve().parents[2]
 # Wine shows its taskbar (and so keeps the work area above it) on the desktop named "shell".
 DESKTOP_NAME = "shell"
 DESKTOP_WIDTH, DESKTOP_HEIGHT = 1024, 768
@@ -46,11 +45,11 @@ def parse_pairs(line: str) -> dict:
 
 
 class Display:
-    """The X display: the one in DISPLAY when it answers, else a private Xvfb."""
+    """The X display: the one in DISPLAY when it answers (unless a private one is asked for), else a private Xvfb."""
 
-    def __init__(self):
+    def __init__(self, private=False):
         self.process = None
-        if os.environ.get("DISPLAY") and self._answers(os.environ["DISPLAY"]):
+        if not private and os.environ.get("DISPLAY") and self._answers(os.environ["DISPLAY"]):
             self.name = os.environ["DISPLAY"]
             return
         for number in range(141, 190):
@@ -80,12 +79,15 @@ class Display:
 
 
 class WineSession:
-    """One Wine prefix with Glimra installed in C:\\Glimra, its test tools and a virtual desktop."""
+    """One Wine prefix with the test tools and a virtual desktop, and unless told otherwise Glimra's program
+    folder in C:\\Glimra. build_dir is the Windows build that has the test tools."""
 
-    def __init__(self, build_dir: Path, display: Display):
+    def __init__(self, build_dir: Path, display: Display, prefix: Path = None, fresh=False, program=True):
         self.build_dir = build_dir
         # A prefix of their own: the desktop settings below must not reach the Windows tests.
-        self.prefix = build_dir / "wineprefix-system"
+        self.prefix = prefix or build_dir / "wineprefix-system"
+        if fresh:
+            shutil.rmtree(self.prefix, ignore_errors=True)
         self.wine = "/usr/lib/wine/wine64" if Path("/usr/lib/wine/wine64").exists() else shutil.which("wine")
         self.wineserver = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
         self.env = dict(os.environ)
@@ -95,7 +97,8 @@ class WineSession:
             "WINEPREFIX": str(self.prefix),
             "WINEARCH": "win64",
             "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=;dxva2=n,b",
+            # No menu entries on the host for the shortcuts an installer makes.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=;dxva2=n,b;winemenubuilder.exe=d",
             "DISPLAY": display.name,
         })
         self.scratch = Path(tempfile.mkdtemp(prefix="glimra-system-"))
@@ -106,7 +109,8 @@ class WineSession:
             self.wait_server()
         self.install_dir = drive_c / "Glimra"
         self.tools_dir = drive_c / "glimra-test"
-        install_program_folder(build_dir, self.install_dir)
+        if program:
+            install_program_folder(build_dir, self.install_dir)
         self.tools_dir.mkdir(exist_ok=True)
         for tool in ("glimra_probe.exe", "stand_in_browser.exe"):
             shutil.copyfile(build_dir / "tests" / "helpers" / tool, self.tools_dir / tool)
@@ -191,7 +195,7 @@ class WineSession:
 
     def browser_log(self) -> list:
         log = self.scratch / "browser.log"
-        return log.read_text(encoding="utf-8").split() if log.exists() else []
+        return log.read_text(encoding="utf-8").splitlines() if log.exists() else []  # one address a line
 
     def close(self):
         subprocess.run([self.wineserver, "-k"], env=self.env, stderr=subprocess.DEVNULL)
