@@ -19,7 +19,10 @@
 namespace {
 
 constexpr int kAddAttempts = 21;
-constexpr UINT kTrayIconDataSize = 936; // up to dwInfoFlags: no guidItem, no hBalloonIcon
+// The structure up to dwInfoFlags (no guidItem, no hBalloonIcon) at this build's bitness: the shell accepts
+// only the sizes it knows for the caller's bitness and drops the balloons of any other.
+constexpr UINT kTrayIconDataSize = NOTIFYICONDATAW_V2_SIZE;
+static_assert(sizeof(void*) != 8 || kTrayIconDataSize == 952);
 constexpr UINT kDefaultBalloonMs = 10000;
 constexpr UINT NIN_BALLOON_USER_CLICK = WM_USER + 5;
 
@@ -31,18 +34,6 @@ UINT BalloonTimeout(int32_t balloonTime) {
 void CopyCut(wchar_t* field, std::size_t units, std::wstring_view text) {
     const std::wstring whole(CutText(text, units - 1));
     lstrcpynW(field, whole.c_str(), static_cast<int>(units));
-}
-
-// One pending message is handled between attempts, so a shell that is still starting can answer.
-void WaitBeforeNextAttempt() {
-    MSG message;
-    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    } else {
-        Sleep(1);
-    }
-    Sleep(GetTickCount() < 30000 ? 500 : 100);
 }
 
 void OpenHelpFile() {
@@ -60,6 +51,24 @@ void AppendItem(HMENU menu, int id, const TextKey& key) {
 }
 
 } // namespace
+
+// One pending message is handled between attempts, so a shell that is still starting can answer.
+bool PauseBetweenTrayAttempts() {
+    MSG message;
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The quit belongs to the message loop; hand it back and stop trying.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    } else {
+        Sleep(1);
+    }
+    Sleep(GetTickCount() < 30000 ? 500 : 100);
+    return true;
+}
 
 void OpenWebPage(const wchar_t* address) {
     ShellExecuteW(appState.ownerWindow, L"Open", address, L"", L"", SW_SHOWNORMAL);
@@ -81,7 +90,8 @@ int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int
             OutputDebugStringW(L"Glimra: tray icon added\n"); // for debuggers and the start-up benchmark
             break;
         }
-        WaitBeforeNextAttempt();
+        if (!PauseBetweenTrayAttempts())
+            break;
     }
     appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     return 1;

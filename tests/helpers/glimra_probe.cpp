@@ -17,12 +17,17 @@
 //   glimra_probe clear-autostart         deletes that value
 //   glimra_probe remove-icon             removes the program's tray icon, as a restarting shell forgets it
 //   glimra_probe languages               the open Options dialog's language list: count, then one item a line
+//   glimra_probe balloons                one line per balloon on screen: its text, and the texts its
+//                                        record points at (the title among them)
+//   glimra_probe hold PATH RELEASE       opens PATH without sharing, prints "held" and keeps it open
+//                                        until the file RELEASE exists (at most two minutes)
 #include <windows.h>
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -328,6 +333,86 @@ int ShowWorkArea() {
     return 0;
 }
 
+// The shell's balloons are tooltip windows of its own process. The text comes through WM_GETTEXT, which
+// the system carries across processes. Wine's tooltips do not answer TTM_GETTITLE, so the title is found
+// in the shell's memory: every pointer in the tooltip's own record (its window's first extra bytes) that
+// leads to readable text is followed, and the texts found are printed; the title is among them.
+std::vector<std::wstring> BalloonRecordTexts(HWND balloon) {
+    std::vector<std::wstring> texts;
+    const auto record = static_cast<ULONG_PTR>(GetWindowLongPtrW(balloon, 0));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(balloon, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, processId);
+    if (!process || !record)
+        return texts;
+    std::vector<unsigned char> bytes(4096);
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<void*>(record), bytes.data(), bytes.size(), &read)) {
+        bytes.resize(2560);
+        if (!ReadProcessMemory(process, reinterpret_cast<void*>(record), bytes.data(), bytes.size(), &read))
+            read = 0;
+    }
+    for (SIZE_T at = 0; at + sizeof(ULONG_PTR) <= read; at += sizeof(ULONG_PTR)) {
+        ULONG_PTR pointer;
+        std::memcpy(&pointer, bytes.data() + at, sizeof(pointer));
+        if (pointer < 0x10000)
+            continue;
+        wchar_t text[129] = {};
+        if (!ReadProcessMemory(process, reinterpret_cast<void*>(pointer), text, 128 * sizeof(wchar_t),
+                               nullptr))
+            continue;
+        const std::size_t length = wcsnlen(text, 128);
+        bool printable = length >= 3 && length < 128;
+        for (std::size_t i = 0; printable && i < length; ++i)
+            printable = text[i] >= 0x20 || text[i] == L'\r' || text[i] == L'\n';
+        if (printable)
+            texts.emplace_back(text, length);
+    }
+    CloseHandle(process);
+    return texts;
+}
+
+int ShowBalloons() {
+    std::vector<HWND> balloons;
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (!lstrcmpiW(className, TOOLTIPS_CLASSW) && IsWindowVisible(window) &&
+                (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON))
+                reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&balloons));
+    for (HWND balloon : balloons) {
+        wchar_t text[512] = {};
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(balloon, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                            &length);
+        std::wstring found;
+        for (const std::wstring& recordText : BalloonRecordTexts(balloon))
+            found += (found.empty() ? L"" : L"\x1F") + Escape(recordText);
+        Print(L"text=" + Escape(text) + L"\trecord=" + found);
+    }
+    return 0;
+}
+
+int HoldFile(const wchar_t* path, const wchar_t* release) {
+    HANDLE file = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Print(L"failed " + std::to_wstring(GetLastError()));
+        return 1;
+    }
+    Print(L"held");
+    std::fflush(stdout);
+    for (int waited = 0; waited < 120000 && GetFileAttributesW(release) == INVALID_FILE_ATTRIBUTES;
+         waited += 50)
+        Sleep(50);
+    CloseHandle(file);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -359,6 +444,10 @@ int wmain(int argc, wchar_t** argv) {
         result = RemoveIcon();
     else if (command == L"languages")
         result = ShowLanguages();
+    else if (command == L"balloons")
+        result = ShowBalloons();
+    else if (command == L"hold" && argc > 3)
+        result = HoldFile(argv[2], argv[3]);
     std::fflush(stdout);
     return result;
 }

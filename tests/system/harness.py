@@ -183,6 +183,32 @@ class WineSession:
                 boxes.append(fields)
         return boxes
 
+    def balloons(self) -> list:
+        """The shell's balloons on screen, each {"text": ..., "record": [texts its record points at]}."""
+        def unescape(value):
+            return value.replace("\\r", "\r").replace("\\n", "\n").replace("\\\\", "\\")
+        found = []
+        for line in self.probe("balloons").splitlines():
+            fields = dict(part.split("=", 1) for part in line.split("\t") if "=" in part)
+            if "text" in fields:
+                found.append({"text": unescape(fields["text"]),
+                              "record": [unescape(t) for t in fields.get("record", "").split("\x1f") if t]})
+        return found
+
+    def hold_file(self, path: Path):
+        """Another program holds the file open without sharing it; returns the function that lets it go."""
+        release = self.scratch / f"release-{time.monotonic_ns()}"
+        output = self.scratch / f"hold-{time.monotonic_ns()}.out"
+        with open(output, "wb") as out:
+            holder = subprocess.Popen([self.wine, "C:\\glimra-test\\glimra_probe.exe", "hold", wine_path(path),
+                                       wine_path(release)], env=self.env, stdout=out, stderr=subprocess.DEVNULL)
+        poll(lambda: output.exists() and b"held" in output.read_bytes(), timeout=30, message="the file held")
+
+        def let_go():
+            release.write_text("")
+            holder.wait(timeout=30)
+        return let_go
+
     def autostart_value(self) -> str:
         return self.probe("autostart").strip()
 
@@ -263,7 +289,9 @@ class Glimra:
         self.monitor = monitor
         env = dict(session.env)
         env["DXVA2_SIM_DIR"] = wine_path(monitor.folder)
-        env["WINEDEBUG"] = "-all,warn+seh"  # Wine reports OutputDebugString on this channel
+        # Wine reports OutputDebugString on the first channel and a notification-area structure it does
+        # not accept on the second.
+        env["WINEDEBUG"] = "-all,warn+seh,warn+systray"
         self.trace_path = session.scratch / f"{name}-{time.monotonic_ns()}.trace"
         self.trace = open(self.trace_path, "wb")
         self.process = subprocess.Popen([session.wine, session.exe], env=env, stdout=subprocess.DEVNULL,
@@ -292,6 +320,13 @@ class Glimra:
             if "OutputDebugString" in raw and start >= 0:
                 lines.append(raw[start:].rstrip('"').replace("\\n", ""))
         return lines
+
+    def systray_warnings(self) -> list:
+        """Wine's complaints about the notification-area structures the program passed."""
+        if not self.trace.closed:
+            self.trace.flush()
+        text = self.trace_path.read_bytes().decode("utf-8", "replace")
+        return [line for line in text.splitlines() if "Invalid cbSize" in line]
 
     def kill(self):
         if self.running():
