@@ -19,7 +19,7 @@ struct AppState {
     HWND ownerWindow = nullptr; // set once the child controls exist; owner of message boxes and shell calls
     HICON appIcon = nullptr;
     wchar_t dataFilePath[kDataFilePathUnits] = {};
-    EmbeddedFont fonts[2];      // 0: icon glyphs, 1: title
+    EmbeddedFont fonts[2]; // 0: icon glyphs, 1: title
     HFONT captionFont = nullptr;
     COLORREF palette[kPaletteSize] = {};
     HWND brightnessSlider = nullptr;
@@ -35,6 +35,9 @@ struct AppState {
     int32_t tooltipCreated = 0;
     HWND aboutDialog = nullptr;   // nonzero while the About dialog is open
     HWND optionsDialog = nullptr; // nonzero while the Options dialog is open
+    bool startupFinished =
+        false;             // the start is counted and the window is ready: reminders and saving may run
+    bool shutDown = false; // the WM_DESTROY handling has run; it never runs twice
 };
 
 extern AppState appState;

@@ -182,12 +182,15 @@ BOOL LoadProgramFonts() {
     if (appState.fonts[1].memoryFont)
         appState.fonts[1].font =
             CreateFontW(24, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"PSEUDO BRK");
-    return TRUE;
+    // Without its glyph font the window shows letters where its icons belong.
+    return appState.fonts[0].font && appState.fonts[1].font ? TRUE : FALSE;
 }
 
 BOOL CreateMainControls() {
     appState.captionFont =
         CreateFontW(16, 0, 2700, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"Tahoma");
+    if (!appState.captionFont)
+        return FALSE;
     SetTrackBarFont(appState.captionFont);
 
     wchar_t adapterName[128] = {};
@@ -206,6 +209,11 @@ BOOL CreateMainControls() {
     appState.videoSlider = controls.videoSlider;
     appState.resetButton = controls.resetButton;
     appState.menuButton = controls.menuButton;
+    // A missing control (its class could not be registered, or the window not made) would leave an empty
+    // window whose positions of 0 would be saved: stop before the profiles are touched.
+    if (!controls.brightnessSlider || !controls.contrastSlider || !controls.videoSlider ||
+        !controls.resetButton || !controls.menuButton)
+        return FALSE;
 
     InitMonitorControl();
     return TRUE;
@@ -264,7 +272,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if (appState.taskbarCreatedMessage != 0 && message == appState.taskbarCreatedMessage) {
-        AddTrayIcon(window, kProgramTitle, kTrayIconName, 0);
+        if (!appState.shutDown) // the icon removed at the end must not come back
+            AddTrayIcon(window, kProgramTitle, kTrayIconName, 0);
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if (NoteDisplayChange(window, message, wParam))
@@ -277,7 +286,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         RegisterSessionNotifications(window);
         return 1;
     case WM_TIMER:
-        if (wParam == IDT_REMINDERS) {
+        // Start-up's own waits handle messages too; the timer keeps ticking until the start is counted.
+        if (wParam == IDT_REMINDERS && appState.startupFinished) {
             KillTimer(window, IDT_REMINDERS);
             RunReminderCheck(window);
         } else if (wParam == IDT_DISPLAY_SETTLE) {
@@ -343,7 +353,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_ENDSESSION:
-        SaveSettings();
+        if (appState.startupFinished)
+            SaveSettings();
         break;
     case WM_DESTROY:
         // No re-find may start once the library is being unloaded.

@@ -6,7 +6,13 @@
 #include "platform/dxva2.h"
 
 void ShutDownProgram() {
-    SaveSettings();
+    // A second WM_DESTROY would give back library references twice and write the file again.
+    if (appState.shutDown)
+        return;
+    appState.shutDown = true;
+    // A start that did not finish has no positions worth keeping: the file stays as it was.
+    if (appState.startupFinished)
+        SaveSettings();
     FreeDxva2();
     for (EmbeddedFont& entry : appState.fonts) {
         if (entry.memoryFont) {

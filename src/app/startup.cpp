@@ -77,6 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowWindow(appState.mainWindow, SW_HIDE);
     PlaceMainWindow(appState.mainWindow, false);
     CreateResetTooltip();
+    appState.startupFinished = true;
 
     RunMessageLoop();
     return 0;

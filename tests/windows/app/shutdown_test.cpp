@@ -1,0 +1,104 @@
+#include "app/shutdown.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/tray.h"
+#include "monitor/data_file.h"
+#include "monitor/data_file_layout.h"
+#include "monitor/monitor_control.h"
+#include "monitor/profile_table.h"
+#include "monitor/profiles.h"
+#include "scratch_folder.h"
+#include "slider_host.h"
+
+namespace {
+
+constexpr std::size_t kBrightnessAt = kSettingsBlockSize + 4 + kProfileTableNameBytes + 101;
+
+int32_t SavedBrightness(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.size() < kBrightnessAt + 4)
+        return -1;
+    int32_t value;
+    std::memcpy(&value, bytes.data() + kBrightnessAt, sizeof(value));
+    return value;
+}
+
+// Takes the quit message the shutdown posted, so later tests' message loops are not ended by it.
+bool TakeQuitMessage() {
+    MSG message;
+    bool found = false;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        found = found || message.message == WM_QUIT;
+    return found;
+}
+
+class ShutdownTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_ = std::make_unique<SliderHost>(L"GlimraShutdownTestHost", DefWindowProcW);
+        path_ = FreshScratchFolder(L"shutdown") + L"DataProfiles.dat";
+        lstrcpynW(appState.dataFilePath, path_.c_str(), kDataFilePathUnits);
+        settings = {};
+        settings.currentProfileId = kDefaultProfileId;
+        settings.startCount = 1;
+        ProfileTableReset();
+        CreateProfile(kDefaultProfileId, kDefaultProfileName, 0);
+        appState.startupFinished = true;
+        appState.shutDown = false;
+        appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    }
+    void TearDown() override {
+        if (appState.trayIconData.hIcon)
+            RemoveTrayIcon();
+        TakeQuitMessage();
+        appState.trayIconData = {};
+        appState.taskbarCreatedMessage = 0;
+        appState.startupFinished = false;
+        appState.shutDown = false;
+        appState.dataFilePath[0] = L'\0';
+        host_.reset();
+    }
+
+    std::unique_ptr<SliderHost> host_;
+    std::wstring path_;
+};
+
+} // namespace
+
+TEST_F(ShutdownTest, RunsOnceSoASecondDestroyWritesNothingAndALateShellRestartAddsNoIcon) {
+    SetSliderPosition(appState.brightnessSlider, 20, 0);
+    ShutDownProgram();
+    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_EQ(SavedBrightness(path_), 20);
+
+    SetSliderPosition(appState.brightnessSlider, 70, 0);
+    ShutDownProgram();
+    EXPECT_FALSE(TakeQuitMessage()) << "the second WM_DESTROY does nothing";
+    EXPECT_EQ(SavedBrightness(path_), 20) << "the second WM_DESTROY writes nothing";
+
+    // "TaskbarCreated" arriving after the icon was removed must not bring it back.
+    HWND window = GetParent(appState.brightnessSlider);
+    MainWndProc(window, appState.taskbarCreatedMessage, 0, 0);
+    EXPECT_EQ(appState.trayIconData.hIcon, nullptr);
+    EXPECT_EQ(appState.trayIconData.hWnd, nullptr);
+}
+
+TEST_F(ShutdownTest, AStartThatDidNotFinishSavesNothing) {
+    appState.startupFinished = false;
+    ShutDownProgram();
+    EXPECT_TRUE(TakeQuitMessage()) << "the program still ends";
+    EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+    MainWndProc(GetParent(appState.brightnessSlider), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+}
