@@ -59,6 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ShowNotification(L"OneCopyRunning");
         return 0;
     }
+    ReportUnreadableDataFile(); // once, and only by the copy that goes on to run
 
     InitPalette();
     appState.appIcon = LoadIconResource(kAppIconName, instance, false);

@@ -9,7 +9,7 @@
 #include "monitor/profile_table.h"
 #include "monitor/settings_records.h"
 
-SaveErrorBoxProc saveErrorBox = MessageBoxExW;
+DataFileErrorBoxProc dataFileErrorBox = MessageBoxExW;
 
 namespace {
 
@@ -30,13 +30,26 @@ UniqueFile OpenFile(const wchar_t* path, DWORD access, DWORD share, DWORD dispos
     return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
-bool IsExistingFile(const wchar_t* path) {
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+// The file this run could not read, and why; empty when the last load met no such file.
+std::wstring unreadablePath;
+DWORD unreadableError = ERROR_SUCCESS;
+
+bool IsNotFound(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Reads the file, at most as much as a sound data file can hold: the rest could never be used.
+bool IsUnreadablePath(const wchar_t* path) {
+    return !unreadablePath.empty() && path && lstrcmpiW(unreadablePath.c_str(), path) == 0;
+}
+
+// Reads the file, at most as much as a sound data file can hold: the rest could never be used. On
+// failure the last error says why.
 bool ReadDataFile(const wchar_t* path, std::vector<uint8_t>& bytes) {
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        SetLastError(ERROR_ACCESS_DENIED); // a folder stands where the file belongs
+        return false;
+    }
     UniqueFile file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (!file)
         return false;
@@ -134,27 +147,55 @@ std::wstring ErrorDescription(DWORD error) {
 
 void ShowSaveError(const std::wstring& description, int checkpoint) {
     const std::wstring text = L"ERROR: " + description + L" , Set Save File - " + std::to_wstring(checkpoint);
-    saveErrorBox(nullptr, text.c_str(), L"ARRAY_FileSave", kSaveErrorStyle, kMessageLanguage);
+    dataFileErrorBox(nullptr, text.c_str(), L"ARRAY_FileSave", kSaveErrorStyle, kMessageLanguage);
+}
+
+void MarkUnreadable(const wchar_t* path, DWORD error) {
+    unreadablePath = path;
+    unreadableError = error == ERROR_SUCCESS ? ERROR_READ_FAULT : error;
 }
 
 } // namespace
 
 int ARRAY_FileLoad(const wchar_t* path) {
-    if (!path || !IsExistingFile(path))
+    unreadablePath.clear();
+    unreadableError = ERROR_SUCCESS;
+    if (!path || !*path)
         return 0;
     std::vector<uint8_t> bytes;
     try {
-        // A file that exists but cannot be read is treated like a missing one: nothing changes.
-        if (!ReadDataFile(path, bytes))
+        if (!ReadDataFile(path, bytes)) {
+            // Only a missing file means a first start; any other failure leaves the user's file alone.
+            const DWORD error = GetLastError();
+            if (!IsNotFound(error))
+                MarkUnreadable(path, error);
             return 0;
+        }
         return ParseDataFile(bytes, settings, profileTable) == LoadResult::Loaded ? 1 : 0;
     } catch (const std::bad_alloc&) {
         ProfileTableReset(profileTable);
+        MarkUnreadable(path, ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
 }
 
+bool DataFileUnreadable() {
+    return !unreadablePath.empty();
+}
+
+void ReportUnreadableDataFile() {
+    if (unreadablePath.empty())
+        return;
+    const std::wstring text = L"ERROR: " + ErrorDescription(unreadableError) + L" , Read File - " +
+                              unreadablePath +
+                              L"\r\nThe settings could not be read. This run keeps the file as it is and "
+                              L"will not write it.";
+    dataFileErrorBox(nullptr, text.c_str(), L"ARRAY_FileLoad", kSaveErrorStyle, kMessageLanguage);
+}
+
 int ARRAY_FileSave(const wchar_t* path) {
+    if (IsUnreadablePath(path))
+        return 0; // the user was told at start-up that this run leaves the file alone
     int checkpoint = 1;
     try {
         if (ProfileTableUpperIndex(profileTable) < 0)

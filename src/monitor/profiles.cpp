@@ -1,5 +1,7 @@
 #include "monitor/profiles.h"
 
+#include <cstdint>
+
 #include "app/app_state.h"
 #include "dialogs/autostart.h"
 #include "monitor/data_file.h"
@@ -26,13 +28,19 @@ void InitProfiles() {
     monitorState.gammaEnabled = 1;
     if (settings.startCount == 0) {
         settings.currentProfileId = kDefaultProfileId;
+        // The first look shows what the monitor has; nothing is sent to it.
+        if (monitorState.ddcEnabled)
+            ReadMonitorIntoSliders(nullptr);
         CreateProfile(kDefaultProfileId, kDefaultProfileName, 0);
-        settings.autoStartFlag = SetAutoStart();
+        // A file that exists but could not be read is the user's: this is no first start to register.
+        if (!DataFileUnreadable())
+            settings.autoStartFlag = SetAutoStart();
+    } else {
+        EnsureCurrentProfile();
     }
     ApplyProfile(settings.currentProfileId);
-    if (settings.startCount != 0)
-        EnsureCurrentProfile();
-    ++settings.startCount;
+    if (settings.startCount < INT32_MAX) // a damaged count stays at the top instead of wrapping
+        ++settings.startCount;
 }
 
 void CreateProfile(int32_t id, std::u16string_view name, uint8_t tag) {

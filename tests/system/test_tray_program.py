@@ -50,20 +50,31 @@ def end_by_middle_click(person, run):
     assert run.wait_for_exit(timeout=30) == 0
 
 
-def test_first_start_creates_the_data_file_and_registers_autostart(start_glimra, wine, person):
+def test_first_start_creates_the_data_file_and_registers_autostart(start_glimra, wine, person, monitor, artifacts):
     assert not wine.data_folder.exists()
     run = started(start_glimra, wine)
     assert wine.data_folder.is_dir(), "the data folder exists once the program runs"
     assert wine.autostart_value().lower() == '"c:\\glimra\\glimra.exe"', "quoted, so spaces cannot split it"
     assert wine.window()["visible"] == 0, "the window starts hidden"
+    # The monitor stands at 70 and 60: the first look shows that, as every later start does.
+    shown = show_window(person, wine)
+    assert (shown["brightness"], shown["contrast"], shown["video"]) == (30, 40, 50)
+    assert shown["brightness_enabled"] == 1 and shown["contrast_enabled"] == 1
     end_by_middle_click(person, run)
+    log = (monitor.folder / "calls.log").read_text()
+    (artifacts / "first-start-monitor.log").write_text(log)
+    print("first start's monitor log:\n" + log)
+    assert monitor.writes() == [], "nothing is sent to the monitor at the first start"
+    reads = monitor.calls("GetVCPFeatureAndVCPFeatureReply")
+    assert [read["code"] for read in reads] == [0x10, 0x12]
+    assert run.systray_warnings() == [], "the notification area accepts the program's structure"
 
     saved = datafile.parse(data_file(wine).read_bytes())
     assert saved["size"] == 5108
     assert saved["startCount"] == 1
     assert saved["currentProfileId"] == 255
     assert saved["id"] == 255 and saved["name"] == "Default" and saved["recordName"] == "Default"
-    assert saved["positions"] == (50, 50, 50)
+    assert saved["positions"] == (30, 40, 50), "the first exit stores what the monitor had"
 
 
 def test_left_click_shows_the_window_next_to_the_icon_and_a_click_elsewhere_hides_it(
@@ -143,10 +154,19 @@ def test_reset_sends_the_factory_code_reads_the_monitor_back_and_centres_video(s
     assert levels[-1] == "Glimra: video level 0", "the neutral ramp is applied, not only the thumb moved"
 
 
-def test_a_silent_monitor_leaves_the_monitor_sliders_disabled_on_the_second_start(
+def test_a_silent_monitor_leaves_the_monitor_sliders_disabled_on_the_first_and_second_start(
         start_glimra, wine, person, monitor):
+    monitor.configure("silent=1\n")
     first = started(start_glimra, wine)
+    state = poll(lambda: (lambda w: w if w.get("brightness_enabled") == 0 else None)(wine.window()), timeout=15,
+                 message="brightness slider disabled at the first start")
+    assert state["contrast_enabled"] == 0 and state["video_enabled"] == 1
+    assert (state["brightness"], state["contrast"]) == (50, 50)
+    assert len(monitor.calls("GetVCPFeatureAndVCPFeatureReply")) == 6, "three attempts per channel"
     end_by_middle_click(person, first)
+    assert monitor.writes() == []
+    assert datafile.parse(data_file(wine).read_bytes())["positions"] == (50, 50, 50)
+
     monitor.configure("silent=1\n")
     second = started(start_glimra, wine)
     state = poll(lambda: (lambda w: w if w.get("brightness_enabled") == 0 else None)(wine.window()), timeout=15,
@@ -241,6 +261,52 @@ def test_start_119_shows_the_improved_version_balloon_then_asks_about_updates(
     time.sleep(2)
     assert len(wine.browser_log()) == 1, "a second click opens nothing"
     end_by_middle_click(person, run)
+
+
+def test_reminders_wait_for_a_slow_start_and_the_balloon_reaches_the_notification_area(
+        start_glimra, wine, person, monitor):
+    # Each monitor read takes 1.5 s, so the reminder timer falls due while start-up still reads the monitor
+    # and handles messages between the reads; the reminders must still see this start's count (120).
+    monitor.configure("brightness=70\ncontrast=60\ndelay_ms=1500\n")
+    wine.data_folder.mkdir(parents=True)
+    data_file(wine).write_bytes(datafile.build(start_count=119))
+    run = start_glimra()
+    balloon = poll(lambda: wine.balloons(), timeout=30, message="the improved-version balloon")[0]
+    assert "Glimra improved version" in balloon["record"], "the title reaches the shell"
+    assert " ".join(balloon["text"].split()) == \
+        "An improved version of the program exists. Click this message to learn more!"
+    poll(lambda: [b for b in wine.message_boxes() if b["caption"] == "Glimra VX 1.3.1.2- version."],
+         timeout=20, message="the update question")
+    wine.probe("press", "7")
+    poll(lambda: not wine.message_boxes(), message="question answered")
+    assert run.systray_warnings() == [], "the notification area accepts the program's structure"
+    end_by_middle_click(person, run)
+    assert datafile.parse(data_file(wine).read_bytes())["startCount"] == 120
+
+
+def test_a_data_file_held_open_by_another_program_is_left_exactly_as_it_was(start_glimra, wine, person):
+    wine.data_folder.mkdir(parents=True)
+    original = datafile.build(start_count=7, positions=(10, 20, 30), auto_start=0)
+    data_file(wine).write_bytes(original)
+    let_go = wine.hold_file(data_file(wine))
+    try:
+        run = start_glimra()
+        box = poll(lambda: [b for b in wine.message_boxes() if b["caption"] == "ARRAY_FileLoad"], timeout=30,
+                   message="the box saying the file cannot be read")[0]
+        assert box["text"].startswith("ERROR: ") and "DataProfiles.dat" in box["text"]
+        assert "will not write it" in box["text"]
+        wine.probe("press", "1")
+        run.wait_for_window()
+        assert wine.autostart_value() == "", "no first start: autostart is not registered"
+        show_window(person, wine)
+        person.key("Down", "Down")
+        poll(lambda: wine.window()["brightness"] == 32, message="brightness moved")
+        end_by_middle_click(person, run)
+    finally:
+        let_go()
+    assert data_file(wine).read_bytes() == original, "the user's file is untouched"
+    assert not (wine.data_folder / "DataProfiles.dat.new").exists()
+    assert [b for b in wine.message_boxes() if b["caption"] == "ARRAY_FileSave"] == []
 
 
 def test_help_opens_the_languages_own_file_in_the_programs_folder_not_the_current_one(start_glimra, wine, person):

@@ -110,12 +110,12 @@ class DataFileTest : public ::testing::Test {
         monitorState.ddcEnabled = 0;
         shownBoxes.clear();
         videoNotifications = 0;
-        saveErrorBox = RecordSaveErrorBox;
+        dataFileErrorBox = RecordSaveErrorBox;
         host_ = std::make_unique<SliderHost>(L"GlimraDataFileTestHost", HostProcedure);
     }
 
     void TearDown() override {
-        saveErrorBox = MessageBoxExW;
+        dataFileErrorBox = MessageBoxExW;
         host_.reset();
         appState.dataFilePath[0] = L'\0';
     }
@@ -255,7 +255,8 @@ TEST_F(DataFileTest, CurrentIdWithoutRecordPointsAtDefaultAgain) {
     WriteBytes(path_, bytes);
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     InitProfiles();
-    EXPECT_EQ(videoNotifications, 0) << "no record for the id: the video position is not restored";
+    EXPECT_EQ(videoNotifications, 1) << "repaired before it is applied, so this start restores video too";
+    EXPECT_EQ(GetSliderPosition(appState.videoSlider), 30);
     EXPECT_EQ(settings.currentProfileId, 255);
     EXPECT_EQ(profileTable.count, 1) << "the stored Default profile is used, not created twice";
     SetSliderPosition(appState.brightnessSlider, 64, 0);
@@ -264,6 +265,56 @@ TEST_F(DataFileTest, CurrentIdWithoutRecordPointsAtDefaultAgain) {
     ASSERT_EQ(saved.size(), 5108u);
     EXPECT_EQ(Int32At(saved, 12), 255);
     EXPECT_EQ(Int32At(saved, kRecordAt + 101), 64);
+}
+
+TEST_F(DataFileTest, AFileThatCannotBeReadIsNoFirstStartAndIsNeverOverwritten) {
+    const std::vector<uint8_t> original = StoredFile(12, 10, 20, 30);
+    WriteBytes(path_, original);
+    // Another program holds the file open without sharing it, through start and exit.
+    HANDLE held = CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(ARRAY_FileLoad(path_.c_str()), 0);
+    EXPECT_TRUE(DataFileUnreadable());
+    ReportUnreadableDataFile();
+    ASSERT_EQ(shownBoxes.size(), 1u) << "the user is told";
+    EXPECT_EQ(shownBoxes[0].caption, L"ARRAY_FileLoad");
+    EXPECT_EQ(shownBoxes[0].style, 0x41030u);
+    EXPECT_EQ(shownBoxes[0].owner, nullptr);
+    EXPECT_EQ(shownBoxes[0].text.rfind(L"ERROR: ", 0), 0u) << shownBoxes[0].text;
+    EXPECT_NE(shownBoxes[0].text.find(path_), std::wstring::npos) << shownBoxes[0].text;
+
+    InitProfiles();
+    EXPECT_EQ(settings.autoStartFlag, 0) << "no first start: autostart is not registered";
+    SaveSettings();
+    EXPECT_EQ(ARRAY_FileSave(path_.c_str()), 0);
+    CloseHandle(held);
+    EXPECT_EQ(ARRAY_FileSave(path_.c_str()), 0) << "not even once the file is free again, in this run";
+    EXPECT_EQ(ReadBytes(path_), original);
+    EXPECT_FALSE(Exists(path_ + L".new"));
+    EXPECT_EQ(shownBoxes.size(), 1u) << "told once";
+    HKEY run = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &run), ERROR_SUCCESS);
+    EXPECT_NE(RegQueryValueExW(run, kAutoStartValueName, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+    RegCloseKey(run);
+
+    // The next run reads it as usual; a missing file is a first start and nothing to report.
+    EXPECT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
+    EXPECT_FALSE(DataFileUnreadable());
+    EXPECT_EQ(ARRAY_FileLoad((folder_ + L"\\missing.dat").c_str()), 0);
+    EXPECT_FALSE(DataFileUnreadable());
+    ReportUnreadableDataFile();
+    EXPECT_EQ(shownBoxes.size(), 1u);
+}
+
+TEST_F(DataFileTest, TheHighestStartCountStaysInsteadOfWrapping) {
+    WriteBytes(path_, StoredFile(0x7FFFFFFF, 10, 20, 30));
+    ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
+    InitProfiles();
+    EXPECT_EQ(settings.startCount, 0x7FFFFFFF);
+    SaveSettings();
+    EXPECT_EQ(Int32At(ReadBytes(path_), 20), 0x7FFFFFFF);
 }
 
 TEST_F(DataFileTest, MissingFileChangesNothing) {
