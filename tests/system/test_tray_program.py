@@ -118,13 +118,13 @@ def test_arrow_keys_send_one_write_per_step_and_the_video_slider_follows_every_s
         start_glimra, wine, person, monitor):
     run = started(start_glimra, wine)
     show_window(person, wine)
-    person.key("Down", "Down", "Down")
+    person.key("Down", "Down", "Down")  # from the monitor's 70 (position 30)
     poll(lambda: len(monitor.writes(0x10)) == 3, timeout=5, message="three brightness writes")
     time.sleep(1.0)
     # Each step starts a worker; every worker sends the value pending when it wakes, so the last one wins.
     assert len(monitor.writes(0x10)) == 3
-    assert monitor.writes(0x10)[-1]["value"] == 47
-    assert monitor.state()["brightness"] == "47"
+    assert monitor.writes(0x10)[-1]["value"] == 67
+    assert monitor.state()["brightness"] == "67"
 
     person.key("Tab", "Tab")
     poll(lambda: wine.window()["focus"] == 2012, message="focus on the video slider")
@@ -207,7 +207,7 @@ def test_every_way_out_saves_and_removes_the_icon(start_glimra, wine, person, mo
     icon_area = person.tray_icon_area()
     shown = show_window(person, wine)
     person.key("Down", "Down")
-    poll(lambda: wine.window()["brightness"] == 52, message="brightness moved")
+    poll(lambda: wine.window()["brightness"] == 32, message="brightness moved")  # from the monitor's 70
     if how == "escape":
         person.key("Escape")
     elif how == "menu-exit":
@@ -218,7 +218,7 @@ def test_every_way_out_saves_and_removes_the_icon(start_glimra, wine, person, mo
         person.click_tray_icon("middle")
     assert run.wait_for_exit(timeout=30) == 0
     saved = datafile.parse(data_file(wine).read_bytes())
-    assert saved["positions"][0] == 52
+    assert saved["positions"][0] == 32
     poll(lambda: person.tray_icon_area() != icon_area, timeout=10, message="the tray icon removed")
 
 
@@ -337,13 +337,13 @@ def test_the_end_of_the_session_saves_the_settings_while_the_program_runs(start_
     run = started(start_glimra, wine)
     show_window(person, wine)
     person.key("Down")
-    poll(lambda: wine.window()["brightness"] == 51, message="brightness moved")
+    poll(lambda: wine.window()["brightness"] == 31, message="brightness moved")  # from the monitor's 70
     hide_window(person, wine)
     assert not data_file(wine).exists()
     wine.probe("send", "endsession")
     saved = datafile.parse(poll(lambda: data_file(wine).exists() and data_file(wine).read_bytes(),
                                 message="the data file"))
-    assert saved["positions"] == (51, 50, 50)
+    assert saved["positions"] == (31, 40, 50)
     assert run.running(), "only the settings are saved; Windows ends the program"
     end_by_middle_click(person, run)
 
@@ -363,7 +363,7 @@ def test_enter_moves_the_focus_and_a_middle_click_returns_video_to_neutral(start
     assert run.debug_trace()[-1] == "Glimra: video level 0"
     person.click(shown["left"] + SLIDER_X["contrast"], shown["top"] + 100, button="middle")
     time.sleep(0.5)
-    assert wine.window()["contrast"] == 50, "a middle click elsewhere does nothing"
+    assert wine.window()["contrast"] == 40, "a middle click elsewhere does nothing (the monitor's 60)"
 
 
 def test_focus_follows_the_mouse_over_the_sliders(start_glimra, wine, person):
@@ -375,7 +375,8 @@ def test_focus_follows_the_mouse_over_the_sliders(start_glimra, wine, person):
     person.move(shown["left"] + SLIDER_X["contrast"], shown["top"] + SLIDER_MIDDLE_Y)
     poll(lambda: wine.window()["focus"] == 2011, message="focus on the contrast slider under the mouse")
     person.key("Down")
-    poll(lambda: wine.window()["contrast"] == 51, message="the key acts on the slider under the mouse")
+    # From the monitor's 60 (position 40).
+    poll(lambda: wine.window()["contrast"] == 41, message="the key acts on the slider under the mouse")
     end_by_middle_click(person, run)
 
 
