@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """Glimra beside a minimal Win32 tray program, under the same Wine on the same machine.
 
-Reports, for each and as ratios: time from launch until the tray icon is added, resident memory once
-started, and CPU time over an idle period hidden and shown. Usage: bench/run.sh (builds first).
+Reports, for each and as ratios: time from launch until the tray icon is added, resident and private memory
+once started, and CPU time over an idle period in each state: hidden, shown, and shown with the pointer
+resting on a button. Usage: bench/run.sh (builds first).
+
+Private memory is what Task Manager shows in its Memory column (the private working set): the resident
+pages that belong to the process alone, read from Linux's accounting of the Wine process.
 """
 import argparse
 import shutil
@@ -18,6 +22,7 @@ from harness import Display, SimulatedMonitor, WineSession, poll, wine_path  # n
 from person import Person  # noqa: E402
 
 CLOCK_TICKS = 100  # USER_HZ on Linux
+RESET_BUTTON = (85, 381)  # the button's centre in the main window
 
 
 def process_id(name: str) -> int:
@@ -37,6 +42,15 @@ def resident_kib(pid: int) -> int:
         if line.startswith("VmRSS:"):
             return int(line.split()[1])
     return 0
+
+
+def private_kib(pid: int) -> int:
+    """Resident pages no other process shares (clean or dirty)."""
+    total = 0
+    for line in Path(f"/proc/{pid}/smaps_rollup").read_text().splitlines():
+        if line.startswith(("Private_Clean:", "Private_Dirty:")):
+            total += int(line.split()[1])
+    return total
 
 
 class Program:
@@ -72,7 +86,8 @@ class Program:
         self.trace.close()
 
 
-def measure(program: Program, person: Person, runs: int, idle_seconds: int, show) -> dict:
+def measure(program: Program, person: Person, runs: int, idle_seconds: int, states) -> dict:
+    """states: (key, how to reach it) in order; each state is measured idle after it is reached."""
     startups = []
     for _ in range(runs):
         program.session.reset_user_state()
@@ -83,24 +98,34 @@ def measure(program: Program, person: Person, runs: int, idle_seconds: int, show
     program.launch()
     time.sleep(3)
     pid = program.pid()
-    memory = resident_kib(pid)
-    before = cpu_seconds(pid)
-    time.sleep(idle_seconds)
-    hidden_cpu = cpu_seconds(pid) - before
-    show(person, program.session)
-    time.sleep(1)
-    before = cpu_seconds(pid)
-    time.sleep(idle_seconds)
-    shown_cpu = cpu_seconds(pid) - before
+    result = {"startup_s": statistics.median(startups), "memory_kib": resident_kib(pid),
+              "private_kib": private_kib(pid)}
+    for key, reach in states:
+        reach(person, program.session)
+        time.sleep(1)  # a fade or repaint the change started is over
+        before = cpu_seconds(pid)
+        time.sleep(idle_seconds)
+        result[key] = (cpu_seconds(pid) - before) * 1000 * 60 / idle_seconds
     program.end()
-    return {"startup_s": statistics.median(startups), "memory_kib": memory,
-            "cpu_hidden_ms_per_min": hidden_cpu * 1000 * 60 / idle_seconds,
-            "cpu_shown_ms_per_min": shown_cpu * 1000 * 60 / idle_seconds}
+    return result
+
+
+def stay(person: Person, session: WineSession):
+    pass
 
 
 def show_glimra(person: Person, session: WineSession):
     person.click_tray_icon("left")
     poll(lambda: session.window().get("visible") == 1, message="the window shown")
+
+
+def rest_pointer_on_reset_button(person: Person, session: WineSession):
+    window = session.window()
+    person.move(window["left"] + RESET_BUTTON[0], window["top"] + RESET_BUTTON[1])
+
+
+STATES = [("cpu_hidden_ms_per_min", stay), ("cpu_shown_ms_per_min", show_glimra),
+          ("cpu_button_ms_per_min", rest_pointer_on_reset_button)]
 
 
 def main() -> int:
@@ -120,23 +145,27 @@ def main() -> int:
         minimal = Program(session, "C:\\glimra-test\\minimal_tray.exe", "minimal_tray.exe",
                           "Minimal: tray icon added", monitor)
         glimra = Program(session, session.exe, "Glimra.exe", "Glimra: tray icon added", monitor)
+        # The minimal program has no window: each of its states is the same idle tray icon.
         results = {
-            "minimal tray": measure(minimal, person, args.runs, args.idle_seconds, lambda p, s: None),
-            "Glimra": measure(glimra, person, args.runs, args.idle_seconds, show_glimra),
+            "minimal tray": measure(minimal, person, args.runs, args.idle_seconds,
+                                    [(key, stay) for key, _ in STATES]),
+            "Glimra": measure(glimra, person, args.runs, args.idle_seconds, STATES),
         }
     finally:
         session.close()
         display.close()
 
     base, ours = results["minimal tray"], results["Glimra"]
-    print(f"{'figure':34} {'minimal tray':>14} {'Glimra':>12} {'ratio':>8}")
+    print(f"{'figure':44} {'minimal tray':>14} {'Glimra':>12} {'ratio':>8}")
     rows = [("start-up until tray icon (s)", "startup_s", "{:.3f}"),
             ("resident memory (KiB)", "memory_kib", "{:.0f}"),
+            ("private memory (KiB)", "private_kib", "{:.0f}"),
             ("CPU idle, hidden (ms per minute)", "cpu_hidden_ms_per_min", "{:.1f}"),
-            ("CPU idle, shown (ms per minute)", "cpu_shown_ms_per_min", "{:.1f}")]
+            ("CPU idle, shown (ms per minute)", "cpu_shown_ms_per_min", "{:.1f}"),
+            ("CPU idle, pointer on a button (ms per minute)", "cpu_button_ms_per_min", "{:.1f}")]
     for label, key, form in rows:
         ratio = ours[key] / base[key] if base[key] else float("nan")
-        print(f"{label:34} {form.format(base[key]):>14} {form.format(ours[key]):>12} {ratio:>8.2f}")
+        print(f"{label:44} {form.format(base[key]):>14} {form.format(ours[key]):>12} {ratio:>8.2f}")
     return 0
 
 
