@@ -53,7 +53,7 @@ class Display:
             self.name = os.environ["DISPLAY"]
             return
         for number in range(141, 190):
-            if Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
+            if self._taken(number):
                 continue
             name = f":{number}"
             self.process = subprocess.Popen(["Xvfb", name, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
@@ -68,14 +68,29 @@ class Display:
         raise RuntimeError("no X display")
 
     @staticmethod
+    def _taken(number) -> bool:
+        """A display whose lock names a live process. A stale lock (its server killed) Xvfb replaces itself."""
+        lock = Path(f"/tmp/.X{number}-lock")
+        try:
+            pid = int(lock.read_text().strip())
+        except (OSError, ValueError):
+            return lock.exists() or Path(f"/tmp/.X11-unix/X{number}").exists()
+        return Path(f"/proc/{pid}").exists()
+
+    @staticmethod
     def _answers(name):
         return subprocess.run(["xdpyinfo", "-display", name], stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL).returncode == 0
 
     def close(self):
         if self.process:
-            self.process.kill()
-            self.process.wait()
+            # Ended politely, Xvfb removes its lock file; killed, it leaves the display number taken.
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
 
 
 class WineSession:
