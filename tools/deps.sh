@@ -7,6 +7,7 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-utils imagemagick
     python3 python3-pytest python3-pil python3-fonttools fonts-comfortaa
+    fonts-wqy-microhei  # Chinese and Japanese glyphs for Wine, which has no East Asian fonts of its own
     nsis zip unzip
 )
 

@@ -13,6 +13,9 @@
 //              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC), unlock (session unlocked)
 //   glimra_probe boxes                   one line per open message box: caption, text and buttons
 //   glimra_probe press ID                clicks button ID of the first open message box
+//   glimra_probe texts                   the main window's child controls, one "id=text" line each
+//   glimra_probe choose-language FILE    in the open Options dialog, selects the language file FILE (as the
+//                                        list orders C:\Glimra\Langs) and clicks Apply
 //   glimra_probe autostart               the Run value "Glimra", or nothing
 //   glimra_probe clear-autostart         deletes that value
 //   glimra_probe remove-icon             removes the program's tray icon, as a restarting shell forgets it
@@ -168,7 +171,11 @@ std::vector<HWND> MessageBoxes() {
         [](HWND window, LPARAM parameter) -> BOOL {
             wchar_t className[64] = {};
             GetClassNameW(window, className, 64);
-            if (!lstrcmpW(className, L"#32770") && IsWindowVisible(window))
+            // Message boxes only: a dialog of the program (Options, About) has none of their buttons.
+            bool hasBoxButton = false;
+            for (int id = IDOK; id <= IDNO; ++id)
+                hasBoxButton = hasBoxButton || GetDlgItem(window, id) != nullptr;
+            if (!lstrcmpW(className, L"#32770") && IsWindowVisible(window) && hasBoxButton)
                 reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
             return TRUE;
         },
@@ -201,19 +208,74 @@ int PressButton(int id) {
     return 0;
 }
 
+int ShowTexts() {
+    HWND main = MainWindow();
+    if (!main)
+        return 1;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        Print(std::to_wstring(GetDlgCtrlID(child)) + L"=" + Escape(WindowText(child)));
+    return 0;
+}
+
+// The Options dialog is the visible dialog holding the Apply button (3310) and the language frame (3000).
+HWND OptionsDialog() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (lstrcmpW(className, L"#32770") || !IsWindowVisible(window) || !GetDlgItem(window, 3310) ||
+                !GetDlgItem(window, 3000))
+                return TRUE;
+            *reinterpret_cast<HWND*>(parameter) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The list shows the language files in the order of the folder listing, each once it is over 100 bytes
+// with a name of at most 31 characters (every shipped file has a NAME); so the position of FILE follows.
+int ChooseLanguage(const std::wstring& file) {
+    HWND dialog = OptionsDialog();
+    if (!dialog) {
+        Print(L"no Options dialog");
+        return 1;
+    }
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW(L"C:\\Glimra\\Langs\\*.lng", &found);
+    int position = -1;
+    for (int index = 0; search != INVALID_HANDLE_VALUE && position < 0;) {
+        const bool listed = !(found.dwFileAttributes &
+                              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) &&
+                            found.nFileSizeLow > 100 && lstrlenW(found.cFileName) <= 31;
+        if (listed && !lstrcmpiW(found.cFileName, file.c_str()))
+            position = index;
+        index += listed ? 1 : 0;
+        if (!FindNextFileW(search, &found))
+            break;
+    }
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    if (position < 0) {
+        Print(L"not listed");
+        return 1;
+    }
+    HWND combo = GetDlgItem(GetDlgItem(dialog, 3000), 3210);
+    SendMessageW(combo, CB_SETCURSEL, position, 0);
+    PostMessageW(GetDlgItem(dialog, 3310), BM_CLICK, 0, 0); // posted: Apply may ask a question and wait
+    Print(L"position=" + std::to_wstring(position));
+    return 0;
+}
+
 // The Options dialog's language list. Its items live in the program's memory, so each one is asked into a
 // buffer placed there and read back.
 int ShowLanguages() {
     constexpr int kLanguageFrame = 3000;
     constexpr int kLanguageCombo = 3210;
     constexpr int kTextUnits = 256;
-    HWND combo = nullptr;
-    for (HWND dialog : MessageBoxes()) {
-        if (HWND frame = GetDlgItem(dialog, kLanguageFrame))
-            combo = GetDlgItem(frame, kLanguageCombo);
-        if (combo)
-            break;
-    }
+    HWND dialog = OptionsDialog();
+    HWND combo = dialog ? GetDlgItem(GetDlgItem(dialog, kLanguageFrame), kLanguageCombo) : nullptr;
     if (!combo) {
         Print(L"found=0");
         return 0;
@@ -436,6 +498,10 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowBoxes();
     else if (command == L"press" && argc > 2)
         result = PressButton(_wtoi(argv[2]));
+    else if (command == L"texts")
+        result = ShowTexts();
+    else if (command == L"choose-language" && argc > 2)
+        result = ChooseLanguage(argv[2]);
     else if (command == L"autostart")
         result = ShowAutostart();
     else if (command == L"clear-autostart")

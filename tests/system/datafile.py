@@ -35,6 +35,7 @@ def parse(data: bytes) -> dict:
         "startCount": struct.unpack_from("<i", data, 20)[0],
         "noBlockingMode": struct.unpack_from("<i", data, 24)[0],
         "autoStartFlag": data[102],
+        "languageFileName": data[109:109 + 64].decode("utf-16-le").split("\0")[0],
     }
     if upper >= 0 and len(data) >= SETTINGS_SIZE + (4 + NAME_SIZE + RECORD_SIZE) * (upper + 1):
         ids_at = SETTINGS_SIZE

@@ -224,6 +224,11 @@ class WineSession:
             holder.wait(timeout=30)
         return let_go
 
+    def texts(self) -> dict:
+        """The main window's controls by id: their window texts (the reset and menu buttons' captions)."""
+        pairs = (line.split("=", 1) for line in self.probe("texts").splitlines() if "=" in line)
+        return {int(key): value for key, value in pairs}
+
     def autostart_value(self) -> str:
         return self.probe("autostart").strip()
 
@@ -299,10 +304,11 @@ class SimulatedMonitor:
 class Glimra:
     """One run of the program."""
 
-    def __init__(self, session: WineSession, monitor: SimulatedMonitor, name="glimra"):
+    def __init__(self, session: WineSession, monitor: SimulatedMonitor, name="glimra", env_extra=None):
         self.session = session
         self.monitor = monitor
         env = dict(session.env)
+        env.update(env_extra or {})  # for example LC_ALL: Wine takes the system's language from it
         env["DXVA2_SIM_DIR"] = wine_path(monitor.folder)
         # Wine reports OutputDebugString on the first channel and a notification-area structure it does
         # not accept on the second.
