@@ -575,14 +575,21 @@ def _dib(image):
     return header + bytes(pixels) + bytes(mask)
 
 
+def _png(image):
+    out = io.BytesIO()
+    image.save(out, format="PNG", optimize=True)
+    return out.getvalue()
+
+
 def icon_file(images, hotspots=None):
-    """An .ico (or, with hot spots, a .cur) holding the images in the order given."""
+    """An .ico (or, with hot spots, a .cur) holding the images in the order given; a 256-pixel image is
+    stored compressed as PNG, as Windows Vista and later read it."""
     kind = 2 if hotspots else 1
     out = bytearray(struct.pack("<HHH", 0, kind, len(images)))
     offset = 6 + 16 * len(images)
     blobs = []
     for i, image in enumerate(images):
-        blob = _dib(image)
+        blob = _png(image) if image.size[0] >= 256 else _dib(image)
         w, h = image.size
         if hotspots:
             planes, bits = hotspots[i]
@@ -606,10 +613,12 @@ def build_all():
     program = {size: program_icon(size) for size in (128, 64, 48, 32, 24, 16)}
     files["program.ico"] = icon_file([program[s] for s in (128, 64, 48, 32, 24, 16)])
     files["tray.ico"] = icon_file([program_icon(s, tray=True) for s in (48, 32, 24)])
-    files["message.ico"] = icon_file([program[32]])
+    # Larger images for display scales above 100 %: message boxes ask for the system icon size, the About
+    # dialog for 128 pixels scaled; a smaller image is never stretched up.
+    files["message.ico"] = icon_file([program[s] for s in (32, 48, 64)])
     files["options.ico"] = icon_file([options_icon(s) for s in (48, 32, 24, 16)])
     about = about_image()
-    files["about.ico"] = icon_file([about])
+    files["about.ico"] = icon_file([about, about_image(192), about_image(256)])
     hand, hotspot = hand_cursor()
     files["hand.cur"] = icon_file([hand], hotspots=[hotspot])
     previews = {f"program-{s}": img for s, img in program.items()}

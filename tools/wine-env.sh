@@ -24,7 +24,8 @@ glimra_start_display() {
     local n
     for n in $(seq 91 140); do
         [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        # Larger than the tests' 1024x768 desktop, so the display-scale tests can give it a high resolution.
+        Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
         GLIMRA_XVFB_PID=$!
         export DISPLAY=":$n"
         local i

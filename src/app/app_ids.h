@@ -34,6 +34,3 @@ constexpr wchar_t kVersionCaption[] = GLIMRA_WIDE("Glimra VX " GLIMRA_VERSION_TE
 constexpr wchar_t kSingleInstanceMutex[] = L"monitor_brightness_object_glimra_v_0_1";
 constexpr wchar_t kAppIconName[] = L"A001";
 constexpr wchar_t kTrayIconName[] = L"P-100";
-
-constexpr int kMainWindowWidth = 294;
-constexpr int kMainWindowHeight = 398;

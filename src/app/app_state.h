@@ -16,6 +16,7 @@ constexpr int kDataFilePathUnits = 512;
 
 struct AppState {
     HWND mainWindow = nullptr;
+    int dpi = 96;               // the display scale the main window and its controls and fonts are made for
     HWND ownerWindow = nullptr; // set once the child controls exist; owner of message boxes and shell calls
     HICON appIcon = nullptr;
     wchar_t dataFilePath[kDataFilePathUnits] = {};

@@ -17,8 +17,10 @@
 #include "app/tray.h"
 #include "app/window_placement.h"
 #include "controls/color_shift.h"
+#include "controls/button.h"
 #include "controls/drawing.h"
 #include "controls/main_window_controls.h"
+#include "controls/main_window_layout.h"
 #include "controls/trackbar.h"
 #include "i18n/language.h"
 #include "i18n/text_cut.h"
@@ -29,6 +31,7 @@
 #include "monitor/monitor_control.h"
 #include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
+#include "platform/dpi.h"
 #include "platform/session_notifications.h"
 #include "platform/wide.h"
 
@@ -36,8 +39,7 @@ namespace {
 
 enum PaletteIndex { kBackground, kFrame, kHeaderTop, kHeaderBottom, kTitleShadow, kTitleText };
 constexpr COLORREF kFooterColour = RGB(220, 222, 224);
-constexpr int kHeaderBottomEdge = 55;
-constexpr int kFooterTop = 365;
+constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED
 constexpr UINT kMainClassStyle = CS_DBLCLKS | CS_SAVEBITS | CS_GLOBALCLASS;
 constexpr DWORD kMainExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr DWORD kMainStyle =
@@ -50,32 +52,34 @@ void PaintMainWindow(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
+    const MainWindowLayout layout = LayoutMainWindow(appState.dpi);
 
     RECT band = client;
-    band.bottom = kHeaderBottomEdge;
+    band.bottom = layout.headerBottom;
     FillGradient(dc, band, appState.palette[kHeaderTop], appState.palette[kHeaderBottom], kGradientVertical);
     band = client;
-    band.top = kHeaderBottomEdge;
-    band.bottom = 412;
+    band.top = layout.headerBottom;
+    band.bottom = layout.bodyBottom;
     FillSolid(dc, band, appState.palette[kBackground]);
     band = client;
-    band.top = kFooterTop;
-    band.bottom = 430;
+    band.top = layout.footerTop;
+    band.bottom = layout.footerBottom;
     FillSolid(dc, band, kFooterColour);
 
     SetBkMode(dc, TRANSPARENT);
     if (appState.fonts[1].font)
         SelectObject(dc, appState.fonts[1].font);
     constexpr UINT kTitleFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP;
-    RECT shadow{4, 14, 294, 48};
+    RECT shadow{layout.titleShadow.left, layout.titleShadow.top, layout.titleShadow.right,
+                layout.titleShadow.bottom};
     SetTextColor(dc, appState.palette[kTitleShadow]);
     DrawTextW(dc, kProgramTitle, -1, &shadow, kTitleFormat);
-    RECT title{0, 10, 294, 48};
+    RECT title{layout.title.left, layout.title.top, layout.title.right, layout.title.bottom};
     SetTextColor(dc, appState.palette[kTitleText]);
     DrawTextW(dc, kProgramTitle, -1, &title, kTitleFormat);
 
     band = client;
-    band.top = 54;
+    band.top = layout.frameTop;
     FrameSolid(dc, band, appState.palette[kFrame]);
     EndPaint(window, &paint);
 }
@@ -121,6 +125,80 @@ bool DialogOpen() {
     return appState.aboutDialog || appState.optionsDialog;
 }
 
+HFONT CreatePixelFont(int height, int escapement, const wchar_t* face) {
+    return CreateFontW(height, 0, escapement, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, face);
+}
+
+// The window is shown next to the notification area, so it is laid out for the monitor holding it.
+HMONITOR TrayMonitor() {
+    return MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
+}
+
+RECT WorkAreaOf(HMONITOR monitor) {
+    RECT work{};
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    // The primary monitor's work area is the system's; asked the same way as always.
+    if (monitor != MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY) && GetMonitorInfoW(monitor, &info))
+        return info.rcWork;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+MainWindowControls Controls() {
+    return {appState.brightnessSlider, appState.contrastSlider, appState.videoSlider, appState.resetButton,
+            appState.menuButton};
+}
+
+// Fonts at the window's DPI, given to the slider and button classes; the ones they replace are deleted once
+// nothing paints with them any more.
+void CreateScaledFonts(const MainWindowLayout& layout) {
+    HFONT oldCaption = appState.captionFont;
+    HFONT oldGlyph = appState.fonts[0].font;
+    HFONT oldTitle = appState.fonts[1].font;
+    appState.captionFont = CreatePixelFont(layout.captionFontHeight, 2700, L"Tahoma");
+    SetTrackBarFont(appState.captionFont);
+    if (appState.fonts[0].memoryFont) {
+        appState.fonts[0].font = CreatePixelFont(layout.glyphFontHeight, 0, L"FONTGLIMRA1");
+        SetTrackBarGlyphFont(appState.fonts[0].font);
+    }
+    if (appState.fonts[1].memoryFont)
+        appState.fonts[1].font = CreatePixelFont(layout.titleFontHeight, 0, L"PSEUDO BRK");
+    for (HFONT font : {oldCaption, oldGlyph, oldTitle}) {
+        if (font)
+            DeleteObject(font);
+    }
+}
+
+// Everything that has a pixel size is made again for dpi, and the window takes its new size.
+void ApplyMainWindowDpi(HWND window, int dpi) {
+    appState.dpi = dpi;
+    const MainWindowLayout layout = LayoutMainWindow(dpi);
+    // Before the controls exist (the window was just made) only the window's own size changes.
+    if (appState.resetButton) {
+        CreateScaledFonts(layout);
+        HFONT textFont = CreateButtonTextFont(dpi);
+        SetButtonClassFonts(textFont, appState.fonts[0].font);
+        for (HWND button : {appState.resetButton, appState.menuButton})
+            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), FALSE);
+        LayoutMainWindowControls(Controls(), dpi);
+    }
+    SetWindowPos(window, nullptr, 0, 0, layout.width, layout.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int dpi = HIWORD(wParam);
+    if (dpi == appState.dpi)
+        return; // already laid out for it (placing the window re-lays it out first)
+    ApplyMainWindowDpi(window, dpi);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (suggested)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace
 
 void InitPalette() {
@@ -148,10 +226,16 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
-    const int x = static_cast<int>(std::lround((GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2.0));
-    const int y = static_cast<int>(std::lround((GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2.0));
-    return CreateWindowExW(kMainExStyle, kMainWindowClass, kProgramTitle, kMainStyle, x, y, kMainWindowWidth,
-                           kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    appState.dpi = MonitorDpi(TrayMonitor());
+    const MainWindowLayout layout = LayoutMainWindow(appState.dpi);
+    const int x = static_cast<int>(std::lround((GetSystemMetrics(SM_CXSCREEN) - layout.width) / 2.0));
+    const int y = static_cast<int>(std::lround((GetSystemMetrics(SM_CYSCREEN) - layout.height) / 2.0));
+    HWND window = CreateWindowExW(kMainExStyle, kMainWindowClass, kProgramTitle, kMainStyle, x, y,
+                                  layout.width, layout.height, nullptr, nullptr, instance, nullptr);
+    // The centre of the screen can lie on a monitor of another scale than the tray's.
+    if (window && WindowDpi(window) != appState.dpi)
+        ApplyMainWindowDpi(window, WindowDpi(window));
+    return window;
 }
 
 HANDLE LoadResourceFont(const wchar_t* resourceName) {
@@ -172,23 +256,21 @@ HANDLE LoadResourceFont(const wchar_t* resourceName) {
 BOOL LoadProgramFonts() {
     appState.fonts[0] = {};
     appState.fonts[1] = {};
+    const MainWindowLayout layout = LayoutMainWindow(appState.dpi);
     appState.fonts[0].memoryFont = LoadResourceFont(L"FontGlimra");
     if (appState.fonts[0].memoryFont) {
-        appState.fonts[0].font =
-            CreateFontW(22, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"FONTGLIMRA1");
+        appState.fonts[0].font = CreatePixelFont(layout.glyphFontHeight, 0, L"FONTGLIMRA1");
         SetTrackBarGlyphFont(appState.fonts[0].font);
     }
     appState.fonts[1].memoryFont = LoadResourceFont(L"PSEUDO_BRK");
     if (appState.fonts[1].memoryFont)
-        appState.fonts[1].font =
-            CreateFontW(24, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"PSEUDO BRK");
+        appState.fonts[1].font = CreatePixelFont(layout.titleFontHeight, 0, L"PSEUDO BRK");
     // Without its glyph font the window shows letters where its icons belong.
     return appState.fonts[0].font && appState.fonts[1].font ? TRUE : FALSE;
 }
 
 BOOL CreateMainControls() {
-    appState.captionFont =
-        CreateFontW(16, 0, 2700, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, L"Tahoma");
+    appState.captionFont = CreatePixelFont(LayoutMainWindow(appState.dpi).captionFontHeight, 2700, L"Tahoma");
     if (!appState.captionFont)
         return FALSE;
     SetTrackBarFont(appState.captionFont);
@@ -203,7 +285,7 @@ BOOL CreateMainControls() {
     MainWindowControls controls = CreateMainWindowControls(
         appState.mainWindow, caption(kMonitorBrightnes, monitorName), caption(kContrastMonitor, monitorName),
         caption(kVideoBrightnes, adapterName), WideText(kResetSettings), WideText(kMenu),
-        appState.fonts[0].font);
+        appState.fonts[0].font, appState.dpi);
     appState.brightnessSlider = controls.brightnessSlider;
     appState.contrastSlider = controls.contrastSlider;
     appState.videoSlider = controls.videoSlider;
@@ -228,10 +310,13 @@ void CreateResetTooltip() {
 }
 
 void PlaceMainWindow(HWND window, bool nearCursor) {
+    HMONITOR monitor = TrayMonitor();
+    const int dpi = MonitorDpi(monitor);
+    if (dpi != appState.dpi)
+        ApplyMainWindowDpi(window, dpi);
     RECT bounds;
     GetWindowRect(window, &bounds);
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = WorkAreaOf(monitor);
 
     wchar_t trace[96];
     std::swprintf(trace, 96, L"%ld - %ld - %ld - %ld", work.left, work.top, work.right, work.bottom);
@@ -338,6 +423,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_PAINT:
         PaintMainWindow(window);
+        return 0;
+    case kDpiChangedMessage:
+        HandleDpiChanged(window, wParam, lParam);
         return 0;
     case WM_ERASEBKGND:
         return 1;

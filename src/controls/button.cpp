@@ -7,6 +7,8 @@
 #include "controls/gdi_objects.h"
 #include "controls/slot_table.h"
 #include "i18n/text_cut.h"
+#include "platform/dpi.h"
+#include "platform/dpi_scale.h"
 
 namespace {
 
@@ -110,6 +112,9 @@ void PaintButton(HWND window, HDC target) {
     if (!surface)
         return;
     HDC dc = surface.Dc();
+    // Insets and offsets are 96-DPI pixels, scaled for the monitor the button is on.
+    const int dpi = WindowDpi(window);
+    auto scale = [dpi](int value) { return ScaleForDpi(value, dpi); };
 
     ButtonLookInput look;
     look.enabled = record.enabled != 0;
@@ -133,40 +138,40 @@ void PaintButton(HWND window, HDC target) {
     }
     if (record.focused) {
         RECT line = client; // only the top edge stays inside
-        line.left -= 4;
-        line.right += 4;
-        line.bottom += 4;
+        line.left -= scale(4);
+        line.right += scale(4);
+        line.bottom += scale(4);
         FrameSolid(dc, line, colours.focusLine);
     }
 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colours.text);
     RECT textRect = client;
-    textRect.top += record.pressed;
-    textRect.right -= 10;
+    textRect.top += scale(record.pressed);
+    textRect.right -= scale(10);
 
     if (buttonClass.imageList && record.image != -1) {
-        const int iconX = std::max<int>(8, textRect.right / 20 + textRect.left);
+        const int iconX = std::max<int>(scale(8), textRect.right / 20 + textRect.left);
         const int iconY = (client.bottom - buttonClass.iconHeight) / 2 + textRect.top;
         UINT style = ILD_TRANSPARENT;
         if (!record.enabled && record.state == kButtonNormalLook)
             style |= ILD_BLEND50;
         ImageList_DrawEx(buttonClass.imageList, record.image, dc, iconX, iconY, 0, 0, CLR_NONE, CLR_NONE,
                          style);
-        textRect.left = textRect.left + 8 + buttonClass.iconWidth + iconX;
+        textRect.left = textRect.left + scale(8) + buttonClass.iconWidth + iconX;
         DrawButtonText(dc, window, record, textRect);
     } else if (record.glyph[0] != L'\0') {
         const bool useB = (record.state & kButtonGlyphFontB) != 0;
         HFONT glyphFont = useB ? buttonClass.glyphFontB : buttonClass.glyphFontA;
         const SIZE ampersand = useB ? buttonClass.glyphSizeB : buttonClass.glyphSizeA;
-        const int textLeft = glyphFont ? client.bottom / 2 + ampersand.cx - 2 : 0;
+        const int textLeft = glyphFont ? client.bottom / 2 + ampersand.cx - scale(2) : 0;
         const int height = client.bottom - client.top;
         {
             SelectionGuard font(dc, glyphFont);
-            RECT shadow{8, 5, height, height};
+            RECT shadow{scale(8), scale(5), height, height};
             SetTextColor(dc, colours.glyphShadow);
             DrawTextW(dc, record.glyph, 1, &shadow, kGlyphFormat);
-            RECT glyph{4, 1, height, height};
+            RECT glyph{scale(4), scale(1), height, height};
             SetTextColor(dc, colours.text);
             DrawTextW(dc, record.glyph, 1, &glyph, kGlyphFormat);
         }
@@ -176,7 +181,7 @@ void PaintButton(HWND window, HDC target) {
             DrawButtonText(dc, window, record, rest);
         }
     } else {
-        textRect.left += 10;
+        textRect.left += scale(10);
         DrawButtonText(dc, window, record, textRect);
     }
 
@@ -378,6 +383,16 @@ ATOM RegisterButtonClass(const wchar_t* className, HCURSOR cursor, COLORREF face
     buttonClass.glyphFontB = glyphFontB;
     buttonClass.glyphSizeB = AmpersandSize(glyphFontB);
     return atom;
+}
+
+void SetButtonClassFonts(HFONT textFont, HFONT glyphFontA) {
+    if (textFont) {
+        if (buttonClass.textFont && buttonClass.textFont != textFont)
+            DeleteObject(buttonClass.textFont);
+        buttonClass.textFont = textFont;
+    }
+    buttonClass.glyphFontA = glyphFontA;
+    buttonClass.glyphSizeA = AmpersandSize(glyphFontA);
 }
 
 bool GetButtonRecord(HWND window, SuButtonRecord* copy) {

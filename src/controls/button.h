@@ -40,6 +40,9 @@ ATOM RegisterButtonClass(const wchar_t* className, HCURSOR cursor, COLORREF face
                          HIMAGELIST imageList);
 LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 int AllocButtonSlot();
+// New fonts for another display scale: the class takes the text font (and deletes the one it had); glyph
+// font A stays the caller's. Each button must then be given the text font with WM_SETFONT.
+void SetButtonClassFonts(HFONT textFont, HFONT glyphFontA);
 
 // A copy of the button's record; false for a window without a slot.
 bool GetButtonRecord(HWND window, SuButtonRecord* record);

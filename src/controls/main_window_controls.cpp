@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "controls/button.h"
+#include "controls/main_window_layout.h"
 #include "controls/trackbar.h"
 #include "resources/resource_ids.h"
 
@@ -13,12 +14,6 @@ namespace {
 constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS | TBS_VERT | TBS_BOTH |
                                TBS_ENABLESELRANGE | TBS_FIXEDLENGTH;
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-constexpr int kSliderTop = 62;
-constexpr int kSliderWidth = 90;
-constexpr int kSliderHeight = 296;
-constexpr int kButtonTop = 369;
-constexpr int kButtonHeight = 24;
-constexpr int kThumbLength = 48;
 constexpr int kTickFrequency = 4;
 constexpr int kPageSize = 10;
 constexpr int kMiddlePosition = 50;
@@ -38,11 +33,12 @@ constexpr wchar_t kMenuGlyph = GLYPH_MENU;
 constexpr COLORREF kButtonFace = RGB(219, 219, 219);
 constexpr COLORREF kButtonText = RGB(100, 104, 116);
 
-HWND CreateSlider(HWND parent, int id, int x, const std::wstring& caption, wchar_t glyph, bool isSigned) {
+HWND CreateSlider(HWND parent, int id, const ScaledBox& box, int thumbLength, const std::wstring& caption,
+                  wchar_t glyph, bool isSigned) {
     HWND slider =
-        CreateWindowExW(0, L"Su_TrackBar", L"", kSliderStyle, x, kSliderTop, kSliderWidth, kSliderHeight,
-                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    SendMessageW(slider, TBM_SETTHUMBLENGTH, kThumbLength, 0);
+        CreateWindowExW(0, L"Su_TrackBar", L"", kSliderStyle, box.x, box.y, box.width, box.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    SendMessageW(slider, TBM_SETTHUMBLENGTH, thumbLength, 0);
     SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
     SendMessageW(slider, TBM_SETPOS, FALSE, kMiddlePosition);
     SendMessageW(slider, TBM_SETTICFREQ, kTickFrequency, 0);
@@ -63,9 +59,13 @@ HWND CreateSlider(HWND parent, int id, int x, const std::wstring& caption, wchar
     return slider;
 }
 
-HWND CreateButton(HWND parent, int id, int x, int width, const std::wstring& text) {
-    return CreateWindowExW(0, L"SuButton", text.c_str(), kButtonStyle, x, kButtonTop, width, kButtonHeight,
+HWND CreateButton(HWND parent, int id, const ScaledBox& box, const std::wstring& text) {
+    return CreateWindowExW(0, L"SuButton", text.c_str(), kButtonStyle, box.x, box.y, box.width, box.height,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+void MoveControl(HWND control, const ScaledBox& box) {
+    SetWindowPos(control, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -73,20 +73,38 @@ HWND CreateButton(HWND parent, int id, int x, int width, const std::wstring& tex
 MainWindowControls CreateMainWindowControls(HWND parent, const std::wstring& brightnessCaption,
                                             const std::wstring& contrastCaption,
                                             const std::wstring& videoCaption, const std::wstring& resetText,
-                                            const std::wstring& menuText, HFONT glyphFont) {
+                                            const std::wstring& menuText, HFONT glyphFont, int dpi) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi);
     MainWindowControls controls;
     SuperclassWindowClass(L"msctls_trackbar32", L"Su_TrackBar", nullptr);
-    controls.brightnessSlider =
-        CreateSlider(parent, kBrightnessSliderId, 6, brightnessCaption, kBrightnessGlyph, false);
-    controls.contrastSlider =
-        CreateSlider(parent, kContrastSliderId, 102, contrastCaption, kContrastGlyph, false);
-    controls.videoSlider = CreateSlider(parent, kVideoSliderId, 198, videoCaption, kVideoGlyph, true);
+    controls.brightnessSlider = CreateSlider(parent, kBrightnessSliderId, layout.brightnessSlider,
+                                             layout.thumbLength, brightnessCaption, kBrightnessGlyph, false);
+    controls.contrastSlider = CreateSlider(parent, kContrastSliderId, layout.contrastSlider,
+                                           layout.thumbLength, contrastCaption, kContrastGlyph, false);
+    controls.videoSlider = CreateSlider(parent, kVideoSliderId, layout.videoSlider, layout.thumbLength,
+                                        videoCaption, kVideoGlyph, true);
 
-    RegisterButtonClass(L"SuButton", nullptr, kButtonFace, kButtonText, 0, nullptr, glyphFont, nullptr,
-                        nullptr);
-    controls.resetButton = CreateButton(parent, kResetButtonId, 6, 158, resetText);
-    controls.menuButton = CreateButton(parent, kMenuButtonId, 170, 118, menuText);
+    RegisterButtonClass(L"SuButton", nullptr, kButtonFace, kButtonText, 0, CreateButtonTextFont(dpi),
+                        glyphFont, nullptr, nullptr);
+    controls.resetButton = CreateButton(parent, kResetButtonId, layout.resetButton, resetText);
+    controls.menuButton = CreateButton(parent, kMenuButtonId, layout.menuButton, menuText);
     PostMessageW(controls.resetButton, SUM_SETPROP, SBP_GLYPH, kResetGlyph);
     PostMessageW(controls.menuButton, SUM_SETPROP, SBP_GLYPH, kMenuGlyph);
     return controls;
+}
+
+HFONT CreateButtonTextFont(int dpi) {
+    return CreateFontW(LayoutMainWindow(dpi).buttonFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0,
+                       PROOF_QUALITY, 0, L"Tahoma");
+}
+
+void LayoutMainWindowControls(const MainWindowControls& controls, int dpi) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi);
+    for (HWND slider : {controls.brightnessSlider, controls.contrastSlider, controls.videoSlider})
+        SendMessageW(slider, TBM_SETTHUMBLENGTH, layout.thumbLength, 0);
+    MoveControl(controls.brightnessSlider, layout.brightnessSlider);
+    MoveControl(controls.contrastSlider, layout.contrastSlider);
+    MoveControl(controls.videoSlider, layout.videoSlider);
+    MoveControl(controls.resetButton, layout.resetButton);
+    MoveControl(controls.menuButton, layout.menuButton);
 }

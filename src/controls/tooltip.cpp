@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/dpi.h"
+
 namespace {
 
 constexpr DWORD kToolTipStyle = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
@@ -24,7 +26,7 @@ void CreateToolTipWindow(HWND owner) {
                         CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, toolTipInstance, nullptr);
     if (!toolTipWindow)
         return; // the next call tries again
-    SendMessageW(toolTipWindow, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    SendMessageW(toolTipWindow, TTM_SETMAXTIPWIDTH, 0, ScaleForWindow(kMaxTipWidth, owner));
     SetWindowPos(toolTipWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     SendMessageW(toolTipWindow, TTM_SETDELAYTIME, TTDT_INITIAL, kInitialDelayMs);
     SendMessageW(toolTipWindow, TTM_SETDELAYTIME, TTDT_AUTOPOP, kAutoPopDelayMs);

@@ -9,6 +9,7 @@
 #include "controls/slot_table.h"
 #include "controls/trackbar_layout.h"
 #include "i18n/text_cut.h"
+#include "platform/dpi.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ void PaintWholeTrackBar(const NMCUSTOMDRAW& nmcd, const SuTrackBarRecord& record
     if (!surface)
         return;
     HDC dc = surface.Dc();
+    const int dpi = WindowDpi(window);
 
     TrackBarLookInput look;
     look.enabled = record.enabled != 0;
@@ -133,15 +135,15 @@ void PaintWholeTrackBar(const NMCUSTOMDRAW& nmcd, const SuTrackBarRecord& record
 
     FillSolid(dc, client, palette.backgroundSolid);
     RECT inner = client;
-    InflateRect(&inner, -2, -2);
+    InflateRect(&inner, -ScaleForDpi(2, dpi), -ScaleForDpi(2, dpi));
     FillGradient(dc, inner, palette.gradientTop, palette.gradientBottom, kGradientVertical);
 
     const LayoutRect channel = ToLayout(channelRect);
-    FrameSolid(dc, ToRect(TrackBarChannelFrame(channel)), palette.channelFrame);
-    FillGradient(dc, ToRect(TrackBarLevelRect(channel, thumb.top)), palette.levelStart, palette.levelEnd,
+    FrameSolid(dc, ToRect(TrackBarChannelFrame(channel, dpi)), palette.channelFrame);
+    FillGradient(dc, ToRect(TrackBarLevelRect(channel, thumb.top, dpi)), palette.levelStart, palette.levelEnd,
                  (record.style & kTrackBarVerticalGradient) ? kGradientVertical : kGradientHorizontal);
 
-    DrawTrackBarScale(dc, channelRect.top, channelRect.bottom, palette.text);
+    DrawTrackBarScale(dc, channelRect.top, channelRect.bottom, palette.text, dpi);
 
     FillRoundGradient(dc, thumb, palette.fill, palette.thumbBottom);
     FrameSolid(dc, client, palette.outline);
@@ -161,12 +163,12 @@ void PaintWholeTrackBar(const NMCUSTOMDRAW& nmcd, const SuTrackBarRecord& record
     const bool hasGlyph = record.glyph[0] != L'\0';
     {
         SelectionGuard font(dc, captionFont);
-        RECT captionRect = ToRect(TrackBarCaptionRect(client.bottom, hasGlyph));
+        RECT captionRect = ToRect(TrackBarCaptionRect(client.bottom, hasGlyph, dpi));
         DrawTextW(dc, record.caption, -1, &captionRect, kCaptionFormat);
     }
     if (hasGlyph) {
         SelectionGuard font(dc, glyphFont);
-        RECT glyphRect = ToRect(TrackBarGlyphRect(client.bottom));
+        RECT glyphRect = ToRect(TrackBarGlyphRect(client.bottom, dpi));
         DrawTextW(dc, record.glyph, 1, &glyphRect, kCaptionFormat);
     }
 
@@ -318,10 +320,10 @@ LRESULT TrackBarCustomDraw(NMCUSTOMDRAW* nmcd) {
     }
 }
 
-void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour) {
+void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi) {
     SelectionGuard pen(dc, GetStockObject(DC_PEN));
     SetDCPenColor(dc, colour);
-    for (const ScaleLine& line : TrackBarScaleLines(channelTop, channelBottom)) {
+    for (const ScaleLine& line : TrackBarScaleLines(channelTop, channelBottom, dpi)) {
         MoveToEx(dc, line.x1, line.y, nullptr);
         LineTo(dc, line.x2, line.y);
     }

@@ -44,4 +44,4 @@ inline LRESULT TrackBarCustomDraw(LPARAM lParam) {
     return TrackBarCustomDraw(reinterpret_cast<NMCUSTOMDRAW*>(lParam));
 }
 
-void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour);
+void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi = 96);

@@ -33,43 +33,49 @@ int RoundHalfEven(long long numerator, long long denominator) {
     return static_cast<int>(floor);
 }
 
-std::vector<ScaleLine> TrackBarScaleLines(int channelTop, int channelBottom) {
-    const int top = channelTop + kScaleInset;
-    const int bottom = channelBottom - kScaleInset;
+std::vector<ScaleLine> TrackBarScaleLines(int channelTop, int channelBottom, int dpi) {
+    auto scale = [dpi](int value) { return ScaleForDpi(value, dpi); };
+    const int top = channelTop + scale(kScaleInset);
+    const int bottom = channelBottom - scale(kScaleInset);
     const long long span = bottom - top + 1;
+    const int left = scale(kScaleLeft);
+    const int origin = scale(kTickOrigin);
 
     std::vector<ScaleLine> lines;
     lines.reserve(2 + 39 + 19 + 9);
-    lines.push_back({kScaleLeft, kLongTickEnd, top - 1});
+    lines.push_back({left, scale(kLongTickEnd), top - 1});
     auto ticks = [&](int divisions, int end) {
         for (int i = 1; i < divisions; ++i) {
-            const int y = RoundHalfEven(kTickOrigin * divisions + i * span, divisions);
-            lines.push_back({kScaleLeft, end, y});
+            const int y = RoundHalfEven(static_cast<long long>(origin) * divisions + i * span, divisions);
+            lines.push_back({left, scale(end), y});
         }
     };
     ticks(40, kShortTickEnd);
     ticks(20, kMiddleTickEnd);
     ticks(10, kLongTickEnd);
-    lines.push_back({kScaleLeft, kLongTickEnd, bottom});
+    lines.push_back({left, scale(kLongTickEnd), bottom});
     return lines;
 }
 
-LayoutRect TrackBarCaptionRect(int clientBottom, bool hasGlyph) {
-    const int top = hasGlyph ? kCaptionTopWithGlyph : kCaptionTopWithoutGlyph;
-    return {kCaptionLeft, top, clientBottom + kCaptionRunExtra - top, clientBottom};
+LayoutRect TrackBarCaptionRect(int clientBottom, bool hasGlyph, int dpi) {
+    const int top = ScaleForDpi(hasGlyph ? kCaptionTopWithGlyph : kCaptionTopWithoutGlyph, dpi);
+    return {ScaleForDpi(kCaptionLeft, dpi), top, clientBottom + ScaleForDpi(kCaptionRunExtra, dpi) - top,
+            clientBottom};
 }
 
-LayoutRect TrackBarGlyphRect(int clientBottom) {
-    return {60, 10, clientBottom - 40, clientBottom};
+LayoutRect TrackBarGlyphRect(int clientBottom, int dpi) {
+    return {ScaleForDpi(60, dpi), ScaleForDpi(10, dpi), clientBottom - ScaleForDpi(40, dpi), clientBottom};
 }
 
-LayoutRect TrackBarChannelFrame(const LayoutRect& channel) {
-    return {channel.left + 8, channel.top, channel.right - 8, channel.bottom};
+LayoutRect TrackBarChannelFrame(const LayoutRect& channel, int dpi) {
+    const int inset = ScaleForDpi(8, dpi);
+    return {channel.left + inset, channel.top, channel.right - inset, channel.bottom};
 }
 
-LayoutRect TrackBarLevelRect(const LayoutRect& channel, int thumbTop) {
-    const LayoutRect frame = TrackBarChannelFrame(channel);
-    return {frame.left + 2, thumbTop, frame.right - 2, frame.bottom - 2};
+LayoutRect TrackBarLevelRect(const LayoutRect& channel, int thumbTop, int dpi) {
+    const LayoutRect frame = TrackBarChannelFrame(channel, dpi);
+    const int inset = ScaleForDpi(2, dpi);
+    return {frame.left + inset, thumbTop, frame.right - inset, frame.bottom - inset};
 }
 
 int TrackBarShownValue(int position, bool isSigned) {

@@ -1,9 +1,12 @@
 // Geometry and colours of the slider's owner-drawn picture, kept apart from GDI so they can be checked
-// natively. Coordinates are the slider's client coordinates.
+// natively. Coordinates are the slider's client coordinates; insets and offsets are 96-DPI pixels scaled
+// for dpi.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+#include "platform/dpi_scale.h"
 
 struct LayoutRect {
     int left = 0;
@@ -22,17 +25,17 @@ struct ScaleLine {
 };
 
 // The tick scale for a channel: the top line, 39 short, 19 middle and 9 long ticks, the bottom line.
-std::vector<ScaleLine> TrackBarScaleLines(int channelTop, int channelBottom);
+std::vector<ScaleLine> TrackBarScaleLines(int channelTop, int channelBottom, int dpi = kBaseDpi);
 
 // Nearest integer to numerator / denominator (denominator > 0), ties to even.
 int RoundHalfEven(long long numerator, long long denominator);
 
 // The rotated caption starts at (left, top) and runs down; the rectangle's width is the run available.
-LayoutRect TrackBarCaptionRect(int clientBottom, bool hasGlyph);
-LayoutRect TrackBarGlyphRect(int clientBottom);
+LayoutRect TrackBarCaptionRect(int clientBottom, bool hasGlyph, int dpi = kBaseDpi);
+LayoutRect TrackBarGlyphRect(int clientBottom, int dpi = kBaseDpi);
 // The framed part of the channel, and the level bar inside it from the thumb's top downward.
-LayoutRect TrackBarChannelFrame(const LayoutRect& channel);
-LayoutRect TrackBarLevelRect(const LayoutRect& channel, int thumbTop);
+LayoutRect TrackBarChannelFrame(const LayoutRect& channel, int dpi = kBaseDpi);
+LayoutRect TrackBarLevelRect(const LayoutRect& channel, int thumbTop, int dpi = kBaseDpi);
 
 // What the thumb shows: 100 - position, or 50 - position for a signed slider.
 int TrackBarShownValue(int position, bool isSigned);

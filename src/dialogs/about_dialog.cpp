@@ -16,6 +16,8 @@
 #include "dialogs/dialogs.h"
 #include "i18n/language.h"
 #include "i18n/text_table.h"
+#include "platform/dpi.h"
+#include "platform/dpi_scale.h"
 #include "platform/wide.h"
 #include "resources/resource_ids.h"
 
@@ -40,6 +42,21 @@ struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+// The resource's image of that size, or a larger one scaled down, never a smaller one stretched
+// (LoadIconWithScaleDown, common controls 6, looked up at run time); plain LoadImage where it is missing.
+UniqueIcon LoadIconAtSize(const wchar_t* name, int size) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    using Function = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+    const auto scaleDown = controls ? reinterpret_cast<Function>(reinterpret_cast<void*>(
+                                          GetProcAddress(controls, "LoadIconWithScaleDown")))
+                                    : nullptr;
+    HICON icon = nullptr;
+    if (scaleDown && SUCCEEDED(scaleDown(module, name, size, size, &icon)) && icon)
+        return UniqueIcon(icon);
+    return UniqueIcon(static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, size, size, 0)));
+}
 
 // Everything one showing of the dialog owns; released when ShowAboutDialog returns, after the dialog
 // and its controls are gone.
@@ -83,6 +100,16 @@ void CreateControls(HWND dialog, const AboutSession& session) {
                 session.donateFont.get());
 }
 
+// Fonts and picture for the monitor the dialog stands on, so they are made once it has its place.
+void CreateScaledResources(HWND dialog, AboutSession& session) {
+    const int dpi = WindowDpi(dialog);
+    session.titleFont = CreateBoldPointFont(kFontFace, 14, false, dpi);
+    session.textFont = CreateBoldPointFont(kFontFace, 10, false, dpi);
+    session.linkFont = CreateBoldPointFont(kFontFace, 10, true, dpi);
+    session.donateFont = CreateBoldPointFont(kFontFace, 11, true, dpi);
+    session.picture = LoadIconAtSize(GLIMRA_WIDE(RES_ABOUT_IMAGE), ScaleForDpi(kPictureSize, dpi));
+}
+
 void InitAboutDialog(HWND dialog, AboutSession& session) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
     appState.aboutDialog = dialog;
@@ -90,6 +117,7 @@ void InitAboutDialog(HWND dialog, AboutSession& session) {
     SetWindowTextW(dialog, WideText(kAboutDlgAboutProgram).c_str());
     SetWindowIconFromResource(dialog, L"#110", true);
     SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
+    CreateScaledResources(dialog, session);
     CreateControls(dialog, session);
     SetFocus(dialog);
     SetForegroundWindow(dialog);
@@ -182,13 +210,7 @@ void ShowAboutDialog(HWND owner) {
     LoadLanguageSection(u"[ABOUTDLG]", CurrentLanguageFilePath());
 
     AboutSession session;
-    session.titleFont = CreateBoldPointFont(kFontFace, 14, false);
-    session.textFont = CreateBoldPointFont(kFontFace, 10, false);
-    session.linkFont = CreateBoldPointFont(kFontFace, 10, true);
-    session.donateFont = CreateBoldPointFont(kFontFace, 11, true);
     session.background.reset(CreateSolidBrush(kWhite));
-    session.picture.reset(static_cast<HICON>(LoadImageW(
-        GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_ABOUT_IMAGE), IMAGE_ICON, kPictureSize, kPictureSize, 0)));
     session.hand = LoadCursorW(GetModuleHandleW(nullptr), GLIMRA_WIDE(RES_HAND_CURSOR));
 
     ShowEmptyDialog(owner, AboutDialogProc, reinterpret_cast<LPARAM>(&session));

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "platform/dpi.h"
+#include "platform/dpi_scale.h"
+
 INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
     // An empty template: no menu, the dialog class, no title, no controls.
     alignas(DWORD) std::array<WORD, 16> buffer = {};
@@ -11,9 +14,10 @@ INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
 }
 
 void SizeDialogClientArea(HWND dialog, int width, int height) {
-    RECT frame = {0, 0, width, height};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const int dpi = WindowDpi(dialog);
+    const RECT frame = FrameForClient(ScaleForDpi(width, dpi), ScaleForDpi(height, dpi),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), dpi);
     const int frameWidth = frame.right - frame.left;
     const int frameHeight = frame.bottom - frame.top;
     RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -25,19 +29,30 @@ void SizeDialogClientArea(HWND dialog, int width, int height) {
 
 HWND CreateDialogControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x,
                          int y, int width, int height, int id, HFONT font) {
-    HWND control = CreateWindowExW(0, className, text.c_str(), style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    const int dpi = WindowDpi(parent);
+    const ScaledBox box = ScaleBox({x, y, width, height}, dpi);
+    HWND control = CreateWindowExW(0, className, text.c_str(), style, box.x, box.y, box.width, box.height,
+                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control && font)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 
-UniqueFont CreateBoldPointFont(const wchar_t* face, int points, bool underline) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+UniqueFont CreateBoldPointFont(const wchar_t* face, int points, bool underline, int dpi) {
+    const int height = -MulDiv(points, dpi > 0 ? dpi : SystemDpi(), 72);
     return UniqueFont(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, underline ? TRUE : FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+UniqueFont CreateGuiFontForDpi(int dpi) {
+    const int system = SystemDpi();
+    if (dpi == system)
+        return {};
+    LOGFONTW font{};
+    if (!GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font))
+        return {};
+    font.lfHeight = MulDiv(font.lfHeight, dpi, system);
+    return UniqueFont(CreateFontIndirectW(&font));
 }

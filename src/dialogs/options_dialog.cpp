@@ -18,6 +18,7 @@
 #include "i18n/text_table.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
+#include "platform/dpi.h"
 #include "platform/wide.h"
 
 OptionsQuestionBox optionsQuestionBox = IconMessageBox;
@@ -37,13 +38,17 @@ constexpr wchar_t kRestartScript[] = L"AppRestart.vbs";
 
 struct OptionsDialogState {
     UniqueFont frameFont;
+    UniqueFont guiFont; // empty when the stock dialog font fits the dialog's DPI
     FocusMemory focus;
 };
 OptionsDialogState dialogState;
 
 void CreateControls(HWND dialog) {
-    const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false);
+    const int dpi = WindowDpi(dialog);
+    dialogState.guiFont = CreateGuiFontForDpi(dpi);
+    const HFONT guiFont = dialogState.guiFont ? dialogState.guiFont.get()
+                                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false, dpi);
 
     HWND frame = CreateDialogControl(dialog, L"BUTTON", WideText(kChooseLanguage),
                                      WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8, 282, 82, IDC_LANGUAGE_FRAME,
@@ -160,6 +165,7 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_DESTROY:
         ClearLanguageList();
         dialogState.frameFont.reset();
+        dialogState.guiFont.reset();
         dialogState.focus.Forget();
         appState.optionsDialog = nullptr;
         if (appState.ownerWindow)

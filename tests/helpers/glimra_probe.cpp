@@ -2,7 +2,10 @@
 // delivers the shell messages that Wine never sends (balloon click, "TaskbarCreated", end of session).
 //
 //   glimra_probe window                  main window state as key=value pairs
+//   glimra_probe controls                one line per child of the main window: id, class, place in the
+//                                        window's client area, and the size of its text in its own font
 //   glimra_probe workarea                the work area
+//   glimra_probe resolution W H          changes the display's resolution (Wine's virtual desktop resizes)
 //   glimra_probe menu                    the open pop-up menu's rectangle
 //   glimra_probe tray                    the taskbar's child windows (tray icons among them)
 //   glimra_probe post MESSAGE W L [N [GAP]]  PostMessageW to the main window, N times (default once),
@@ -107,6 +110,43 @@ int ShowWindowState() {
     SliderState(main, 2011, out, L"contrast");
     SliderState(main, 2012, out, L"video");
     Print(out);
+    return 0;
+}
+
+int ShowControls() {
+    HWND main = MainWindow();
+    if (!main)
+        return 1;
+    std::vector<HWND> children;
+    EnumChildWindows(
+        main,
+        [](HWND window, LPARAM parameter) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        if (GetParent(child) != main)
+            continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+        wchar_t className[64] = {};
+        GetClassNameW(child, className, 64);
+        const std::wstring text = WindowText(child);
+        SIZE extent{};
+        if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0))) {
+            HDC dc = GetDC(child);
+            HGDIOBJ old = SelectObject(dc, font);
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            SelectObject(dc, old);
+            ReleaseDC(child, dc);
+        }
+        Print(L"id=" + std::to_wstring(GetDlgCtrlID(child)) + L" class=" + className + L" left=" +
+              std::to_wstring(r.left) + L" top=" + std::to_wstring(r.top) + L" right=" +
+              std::to_wstring(r.right) + L" bottom=" + std::to_wstring(r.bottom) + L" text_width=" +
+              std::to_wstring(extent.cx) + L" text_height=" + std::to_wstring(extent.cy));
+    }
     return 0;
 }
 
@@ -387,6 +427,17 @@ int ShowMenu() {
     return 0;
 }
 
+int ChangeResolution(int width, int height) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    Print(L"result=" + std::to_wstring(result));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 int ShowWorkArea() {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -484,6 +535,10 @@ int wmain(int argc, wchar_t** argv) {
     int result = 2;
     if (command == L"window")
         result = ShowWindowState();
+    else if (command == L"controls")
+        result = ShowControls();
+    else if (command == L"resolution" && argc > 3)
+        result = ChangeResolution(_wtoi(argv[2]), _wtoi(argv[3]));
     else if (command == L"workarea")
         result = ShowWorkArea();
     else if (command == L"menu")

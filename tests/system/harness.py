@@ -56,7 +56,8 @@ class Display:
             if self._taken(number):
                 continue
             name = f":{number}"
-            self.process = subprocess.Popen(["Xvfb", name, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+            # Larger than the desktop, so the display-scale tests can give the desktop a high resolution.
+            self.process = subprocess.Popen(["Xvfb", name, "-screen", "0", "1600x1200x24", "-nolisten", "tcp"],
                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             try:
                 poll(lambda: self._answers(name), timeout=10, message="Xvfb")
@@ -142,6 +143,12 @@ class WineSession:
                                         env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         poll(lambda: "bottom=%d" % (DESKTOP_HEIGHT - 20) in self.probe("workarea"), timeout=60,
              message="the desktop's taskbar")
+
+    def set_resolution(self, width, height):
+        """Resizes the desktop as a display change would; its taskbar follows to the new bottom edge."""
+        self.probe("resolution", str(width), str(height))
+        poll(lambda: f"right={width} bottom={height - 20}" in self.probe("workarea"), timeout=30,
+             message=f"a {width}x{height} desktop")
 
     def run_wine(self, args, timeout=60, env=None, **kwargs):
         return subprocess.run([self.wine, *args], env=env or self.env, timeout=timeout,

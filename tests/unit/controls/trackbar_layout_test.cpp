@@ -152,3 +152,21 @@ TEST(TrackBarColours, BlackBackgroundStillGivesChannelsOfOne) {
 }
 
 } // namespace
+
+TEST(TrackBarLayout, AtTwiceTheScaleEveryPartIsTwiceAsLargeAndAsFarIn) {
+    // The slider at 192 DPI is 592 high; its channel runs from 30 to 562 (15 and 281 at 96 DPI).
+    EXPECT_EQ(TrackBarCaptionRect(592, true, 192), (LayoutRect{158, 74, 654, 592}));
+    EXPECT_EQ(TrackBarGlyphRect(592, 192), (LayoutRect{120, 20, 512, 592}));
+    const LayoutRect channel{60, 30, 120, 562};
+    EXPECT_EQ(TrackBarChannelFrame(channel, 192), (LayoutRect{76, 30, 104, 562}));
+    EXPECT_EQ(TrackBarLevelRect(channel, 280, 192), (LayoutRect{80, 280, 100, 558}));
+
+    const std::vector<ScaleLine> base = TrackBarScaleLines(15, 281);
+    const std::vector<ScaleLine> twice = TrackBarScaleLines(30, 562, 192);
+    ASSERT_EQ(twice.size(), base.size());
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        EXPECT_EQ(twice[i].x1, 2 * base[i].x1) << i;
+        EXPECT_EQ(twice[i].x2, 2 * base[i].x2) << i;
+        EXPECT_NEAR(twice[i].y, 2 * base[i].y, 2) << i; // the ticks keep their place along the channel
+    }
+}

@@ -204,9 +204,9 @@ TEST(ProgramIcons, EachIconHoldsExactlyItsSizesAt32Bits) {
     const std::vector<IconCase> cases = {
         {GLIMRA_WIDE(RES_PROGRAM_ICON), {128, 64, 48, 32, 24, 16}},
         {GLIMRA_WIDE(RES_TRAY_ICON), {48, 32, 24}},
-        {MAKEINTRESOURCEW(IDI_MESSAGE), {32}},
+        {MAKEINTRESOURCEW(IDI_MESSAGE), {32, 48, 64}},
         {L"#124", {48, 32, 24, 16}},
-        {GLIMRA_WIDE(RES_ABOUT_IMAGE), {128}},
+        {GLIMRA_WIDE(RES_ABOUT_IMAGE), {128, 192, 256}},
     };
     for (const IconCase& icon : cases) {
         SCOPED_TRACE(NameOf(icon.name));
@@ -363,6 +363,13 @@ TEST(Manifest, ExactlyOneProcessManifestRequestsCommonControlsSix) {
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(text.find("35138b9a-5d96-4fbd-8e2d-a2440225f93a"), std::string::npos) << "Windows 7";
+    // Laid out per monitor, never stretched: version 2 where there is one, system-aware on Windows 7.
+    EXPECT_NE(text.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                        "PerMonitorV2</dpiAwareness>"),
+              std::string::npos);
+    EXPECT_NE(text.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
+                        "true/pm</dpiAware>"),
+              std::string::npos);
 }
 
 // The process context must route comctl32 and its trackbar class to the version 6 assembly. (Wine's

@@ -1,0 +1,59 @@
+#include "platform/dpi.h"
+
+#include "platform/dpi_scale.h"
+
+namespace {
+
+constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+
+template <typename Function> Function LookUp(const wchar_t* library, const char* name) {
+    HMODULE module = GetModuleHandleW(library);
+    if (!module)
+        module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module)
+        return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+} // namespace
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    using Function = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto function = LookUp<Function>(L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    if (monitor && function && SUCCEEDED(function(monitor, kEffectiveDpi, &x, &y)) && y > 0)
+        return static_cast<int>(y);
+    return SystemDpi();
+}
+
+int WindowDpi(HWND window) {
+    using Function = UINT(WINAPI*)(HWND);
+    static const auto function = LookUp<Function>(L"user32.dll", "GetDpiForWindow");
+    if (window && function) {
+        if (const UINT dpi = function(window))
+            return static_cast<int>(dpi);
+    }
+    return window ? MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY)) : SystemDpi();
+}
+
+int ScaleForWindow(int value, HWND window) {
+    return ScaleForDpi(value, WindowDpi(window));
+}
+
+RECT FrameForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    using Function = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto function = LookUp<Function>(L"user32.dll", "AdjustWindowRectExForDpi");
+    // Frames are system metrics: at a monitor's own DPI only the per-DPI form gives their true size.
+    if (!function || !function(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return frame;
+}
