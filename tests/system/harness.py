@@ -146,9 +146,16 @@ class WineSession:
 
     def set_resolution(self, width, height):
         """Resizes the desktop as a display change would; its taskbar follows to the new bottom edge."""
-        self.probe("resolution", str(width), str(height))
-        poll(lambda: f"right={width} bottom={height - 20}" in self.probe("workarea"), timeout=30,
-             message=f"a {width}x{height} desktop")
+        wanted = f"right={width} bottom={height - 20}"
+        for _ in range(3):
+            # Asked again when a busy desktop has not followed: the change is harmless to repeat.
+            self.probe("resolution", str(width), str(height))
+            try:
+                poll(lambda: wanted in self.probe("workarea"), timeout=20, message=f"a {width}x{height} desktop")
+                return
+            except AssertionError:
+                continue
+        raise AssertionError(f"the desktop did not become {width}x{height}: {self.probe('workarea')}")
 
     def run_wine(self, args, timeout=60, env=None, **kwargs):
         return subprocess.run([self.wine, *args], env=env or self.env, timeout=timeout,
