@@ -1,15 +1,15 @@
 #include "platform/dpi.h"
 
 #include "platform/dpi_scale.h"
+#include "platform/system_library.h"
 
 namespace {
 
 constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
+// Each function is looked up once (the callers keep it); the library stays loaded for the process.
 template <typename Function> Function LookUp(const wchar_t* library, const char* name) {
-    HMODULE module = GetModuleHandleW(library);
-    if (!module)
-        module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = LoadSystemLibrary(library);
     if (!module)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));

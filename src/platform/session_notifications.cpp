@@ -1,5 +1,7 @@
 #include "platform/session_notifications.h"
 
+#include "platform/system_library.h"
+
 namespace {
 
 constexpr DWORD kNotifyForThisSession = 0; // NOTIFY_FOR_THIS_SESSION
@@ -9,7 +11,7 @@ bool registered = false;
 
 template <typename Function> Function LookUp(const char* name) {
     if (!library)
-        library = LoadLibraryExW(L"wtsapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        library = LoadSystemLibrary(L"wtsapi32.dll");
     if (!library)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
