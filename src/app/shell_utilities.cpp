@@ -15,7 +15,7 @@ std::wstring SpecialFolderPath(int csidl) {
         return {};
     wchar_t path[MAX_PATH] = {};
     const BOOL found = SHGetPathFromIDListW(items, path);
-    CoTaskMemFree(items);
+    ILFree(items);
     return found ? std::wstring(path) : std::wstring();
 }
 

@@ -13,6 +13,7 @@
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/monitor_control.h"
+#include "platform/shell_open.h"
 #include "platform/wide.h"
 #include "update/update_check.h"
 
@@ -43,7 +44,7 @@ void OpenHelpFile() {
         help.resize(254);
     if (!FileExists(help))
         help = folder + L"Help\\english.rtf";
-    ShellExecuteW(appState.ownerWindow, L"Open", help.c_str(), L"", L"", SW_SHOWNORMAL);
+    OpenWithShell(appState.ownerWindow, L"Open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 void AppendItem(HMENU menu, int id, const TextKey& key) {
@@ -71,7 +72,7 @@ bool PauseBetweenTrayAttempts() {
 }
 
 void OpenWebPage(const wchar_t* address) {
-    ShellExecuteW(appState.ownerWindow, L"Open", address, L"", L"", SW_SHOWNORMAL);
+    OpenWithShell(appState.ownerWindow, L"Open", address, L"", L"", SW_SHOWNORMAL);
 }
 
 int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int32_t balloonTime) {

@@ -18,10 +18,11 @@
 #include "i18n/text_table.h"
 #include "platform/dpi.h"
 #include "platform/dpi_scale.h"
+#include "platform/shell_open.h"
 #include "platform/wide.h"
 #include "resources/resource_ids.h"
 
-AboutShellOpen aboutShellOpen = ShellExecuteW;
+AboutShellOpen aboutShellOpen = OpenWithShell;
 
 namespace {
 

@@ -19,10 +19,11 @@
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/dpi.h"
+#include "platform/shell_open.h"
 #include "platform/wide.h"
 
 OptionsQuestionBox optionsQuestionBox = IconMessageBox;
-RestartShellOpen restartShellOpen = ShellExecuteW;
+RestartShellOpen restartShellOpen = OpenWithShell;
 
 namespace {
 

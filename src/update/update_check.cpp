@@ -1,9 +1,8 @@
 #include "update/update_check.h"
 
-#include <shellapi.h>
-
 #include "app/message_boxes.h"
 #include "i18n/language.h"
+#include "platform/shell_open.h"
 #include "platform/wide.h"
 #include "update/download.h"
 #include "update/update_document.h"
@@ -33,7 +32,7 @@ int ShowUpdateMessageBox(HWND owner, UpdateMessageKind kind, std::wstring_view t
 
 void OpenPageInBrowser(const wchar_t* address) {
     // Not reported: the check is over, and the menu still offers the same page.
-    ShellExecuteW(nullptr, L"Open", address, L"", L"", SW_SHOWNORMAL);
+    OpenWithShell(nullptr, L"Open", address, L"", L"", SW_SHOWNORMAL);
 }
 
 UpdateCheckPresenter presenter = DefaultUpdateCheckPresenter();
