@@ -86,6 +86,17 @@ class Program:
         self.trace.close()
 
 
+def mapped_libraries(pid: int) -> set:
+    """The libraries a process has mapped (Wine's PE and Unix modules), by file name in lower case."""
+    names = set()
+    for line in Path(f"/proc/{pid}/maps").read_text().splitlines():
+        path = line.split(maxsplit=5)[5] if len(line.split(maxsplit=5)) == 6 else ""
+        name = path.rsplit("/", 1)[-1].lower()
+        if name.endswith((".dll", ".so", ".drv")) or ".so." in name:
+            names.add(name)
+    return names
+
+
 def measure(program: Program, person: Person, runs: int, idle_seconds: int, states) -> dict:
     """states: (key, how to reach it) in order; each state is measured idle after it is reached."""
     startups = []
@@ -99,7 +110,7 @@ def measure(program: Program, person: Person, runs: int, idle_seconds: int, stat
     time.sleep(3)
     pid = program.pid()
     result = {"startup_s": statistics.median(startups), "memory_kib": resident_kib(pid),
-              "private_kib": private_kib(pid)}
+              "private_kib": private_kib(pid), "libraries": mapped_libraries(pid)}
     for key, reach in states:
         reach(person, program.session)
         time.sleep(1)  # a fade or repaint the change started is over
@@ -166,6 +177,8 @@ def main() -> int:
     for label, key, form in rows:
         ratio = ours[key] / base[key] if base[key] else float("nan")
         print(f"{label:44} {form.format(base[key]):>14} {form.format(ours[key]):>12} {ratio:>8.2f}")
+    # Where the memory beyond the minimal program comes from.
+    print("libraries only Glimra maps: " + (" ".join(sorted(ours["libraries"] - base["libraries"])) or "none"))
     return 0
 
 

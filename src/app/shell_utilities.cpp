@@ -10,13 +10,11 @@ constexpr std::size_t kResourceNameLength = 31;
 } // namespace
 
 std::wstring SpecialFolderPath(int csidl) {
-    PIDLIST_ABSOLUTE items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items)
-        return {};
+    // Into our own buffer: an item list would be allocated by COM, which a start must not load.
     wchar_t path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListW(items, path);
-    ILFree(items);
-    return found ? std::wstring(path) : std::wstring();
+    if (SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
+        return {};
+    return path;
 }
 
 bool IsFolder(std::wstring_view path) {
