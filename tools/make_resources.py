@@ -582,14 +582,15 @@ def _png(image):
 
 
 def icon_file(images, hotspots=None):
-    """An .ico (or, with hot spots, a .cur) holding the images in the order given; a 256-pixel image is
-    stored compressed as PNG, as Windows Vista and later read it."""
+    """An .ico (or, with hot spots, a .cur) holding the images in the order given; an image larger than
+    128 pixels is stored compressed as PNG, as Windows Vista and later read it (uncompressed, the About
+    picture's 192-pixel image alone would be 150 KB of the program)."""
     kind = 2 if hotspots else 1
     out = bytearray(struct.pack("<HHH", 0, kind, len(images)))
     offset = 6 + 16 * len(images)
     blobs = []
     for i, image in enumerate(images):
-        blob = _png(image) if image.size[0] >= 256 else _dib(image)
+        blob = _png(image) if image.size[0] > 128 else _dib(image)
         w, h = image.size
         if hotspots:
             planes, bits = hotspots[i]
