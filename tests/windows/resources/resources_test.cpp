@@ -363,9 +363,10 @@ TEST(Manifest, ExactlyOneProcessManifestRequestsCommonControlsSix) {
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(text.find("35138b9a-5d96-4fbd-8e2d-a2440225f93a"), std::string::npos) << "Windows 7";
-    // Laid out per monitor, never stretched: version 2 where there is one, system-aware on Windows 7.
+    // Laid out per monitor, never stretched: version 2 where there is one, version 1 on the Windows 10 that
+    // reads dpiAwareness but knows no version 2, system-aware on Windows 7.
     EXPECT_NE(text.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
-                        "PerMonitorV2</dpiAwareness>"),
+                        "PerMonitorV2, PerMonitor</dpiAwareness>"),
               std::string::npos);
     EXPECT_NE(text.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
                         "true/pm</dpiAware>"),
