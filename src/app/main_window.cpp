@@ -170,8 +170,9 @@ void CreateScaledFonts(const MainWindowLayout& layout) {
     }
 }
 
-// Everything that has a pixel size is made again for dpi, and the window takes its new size.
-void ApplyMainWindowDpi(HWND window, int dpi) {
+// Everything that has a pixel size is made again for dpi, and the window takes its new size, at place's
+// top left when one is given (in the same move, so it never stands between two monitors at the wrong size).
+void ApplyMainWindowDpi(HWND window, int dpi, const RECT* place = nullptr) {
     appState.dpi = dpi;
     const MainWindowLayout layout = LayoutMainWindow(dpi);
     // Before the controls exist (the window was just made) only the window's own size changes.
@@ -183,8 +184,13 @@ void ApplyMainWindowDpi(HWND window, int dpi) {
             SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), FALSE);
         LayoutMainWindowControls(Controls(), dpi);
     }
-    SetWindowPos(window, nullptr, 0, 0, layout.width, layout.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleToolTip(dpi);
+    if (place)
+        SetWindowPos(window, nullptr, place->left, place->top, layout.width, layout.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        SetWindowPos(window, nullptr, 0, 0, layout.width, layout.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -192,11 +198,9 @@ void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     const int dpi = HIWORD(wParam);
     if (dpi == appState.dpi)
         return; // already laid out for it (placing the window re-lays it out first)
-    ApplyMainWindowDpi(window, dpi);
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    if (suggested)
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Windows suggests the old size scaled; the layout's own size for dpi differs by a pixel at most and
+    // keeps the controls where the layout puts them.
+    ApplyMainWindowDpi(window, dpi, reinterpret_cast<const RECT*>(lParam));
 }
 
 } // namespace

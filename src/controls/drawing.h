@@ -18,3 +18,5 @@ void FillRoundGradient(HDC dc, const RECT& rect, COLORREF colour1, COLORREF colo
 // the tool window its tip. The text is copied.
 void AddToolTip(HWND owner, HWND tool, const wchar_t* text);
 HWND ToolTipWindow();
+// The tips' wrap width for the owner's new DPI; nothing while there is no tooltip window.
+void ScaleToolTip(int dpi);

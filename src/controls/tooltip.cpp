@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/dpi.h"
+#include "platform/dpi_scale.h"
 
 namespace {
 
@@ -58,4 +59,9 @@ void AddToolTip(HWND owner, HWND tool, const wchar_t* text) {
 
 HWND ToolTipWindow() {
     return toolTipWindow;
+}
+
+void ScaleToolTip(int dpi) {
+    if (toolTipWindow && IsWindow(toolTipWindow))
+        SendMessageW(toolTipWindow, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(kMaxTipWidth, dpi));
 }

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/app_state.h"
+#include "controls/drawing.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/dxva2.h"
@@ -109,6 +110,35 @@ TEST(MainWindowKeys, TheHiddenWindowIgnoresArrowsAndEscape) {
     EXPECT_TRUE(PumpLikeTheProgram(100ms));
     EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 51);
     EXPECT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 3s).size(), 1u);
+}
+
+TEST(MainWindowScale, ANewDpiTakesTheSuggestedPlaceAndRewrapsTheTip) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    CreateResetTooltip();
+    HWND tip = ToolTipWindow();
+    ASSERT_NE(tip, nullptr);
+    ASSERT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 260);
+
+    // As Windows sends it when the window reaches a monitor at 150 %: the old size scaled, at a new place.
+    RECT suggested{40, 30, 40 + 441, 30 + 597};
+    SendMessageW(main.Window(), 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame{};
+    GetWindowRect(main.Window(), &frame);
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    EXPECT_EQ(frame.right - frame.left, 441);
+    EXPECT_EQ(frame.bottom - frame.top, 597);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 390) << "the tip wraps at the new scale";
+
+    RECT back{50, 60, 50 + 294, 60 + 398};
+    SendMessageW(main.Window(), 0x02E0, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+    GetWindowRect(main.Window(), &frame);
+    EXPECT_EQ(frame.left, 50);
+    EXPECT_EQ(frame.top, 60);
+    EXPECT_EQ(frame.right - frame.left, 294);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 260);
 }
 
 } // namespace
