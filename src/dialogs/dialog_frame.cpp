@@ -14,14 +14,18 @@ INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
 }
 
 void SizeDialogClientArea(HWND dialog, int width, int height) {
+    RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    // The dialog is made on its owner's monitor, which may have another scale than the work area's: it
+    // moves there first, so the DPI it is sized for is the one it will show at.
+    SetWindowPos(dialog, nullptr, (workArea.left + workArea.right) / 2, (workArea.top + workArea.bottom) / 2,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const int dpi = WindowDpi(dialog);
     const RECT frame = FrameForClient(ScaleForDpi(width, dpi), ScaleForDpi(height, dpi),
                                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
                                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), dpi);
     const int frameWidth = frame.right - frame.left;
     const int frameHeight = frame.bottom - frame.top;
-    RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     const int x = workArea.left + (workArea.right - workArea.left - frameWidth) / 2;
     const int y = workArea.top + (workArea.bottom - workArea.top - frameHeight) / 2;
     SetWindowPos(dialog, nullptr, x, y, frameWidth, frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
