@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "controls/control_messages.h"
-#include "platform/dpi_scale.h"
 
 constexpr int kTrackBarCaptionUnits = 64; // 63 characters and the terminator
 
@@ -45,4 +44,4 @@ inline LRESULT TrackBarCustomDraw(LPARAM lParam) {
     return TrackBarCustomDraw(reinterpret_cast<NMCUSTOMDRAW*>(lParam));
 }
 
-void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi = kBaseDpi);
+void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi = 96);

@@ -5,7 +5,7 @@
 namespace {
 
 template <typename Function> bool LookUp(HMODULE library, const char* name, Function& function) {
-    function = LibraryFunction<Function>(library, name);
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
     return function != nullptr;
 }
 

@@ -12,7 +12,9 @@ bool registered = false;
 template <typename Function> Function LookUp(const char* name) {
     if (!library)
         library = LoadSystemLibrary(L"wtsapi32.dll");
-    return LibraryFunction<Function>(library, name);
+    if (!library)
+        return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
 } // namespace
