@@ -2,7 +2,7 @@
 
 namespace {
 
-TextBox ScaleTextBox(const TextBox& box, int dpi) {
+LayoutRect ScaleRect(const LayoutRect& box, int dpi) {
     return {ScaleForDpi(box.left, dpi), ScaleForDpi(box.top, dpi), ScaleForDpi(box.right, dpi),
             ScaleForDpi(box.bottom, dpi)};
 }
@@ -26,8 +26,8 @@ MainWindowLayout LayoutMainWindow(int dpi) {
     layout.footerBottom = scale(430);
     layout.frameTop = scale(54);
     // The shadow sits 2 pixels right of and below the title, both ending at the window's right edge.
-    layout.titleShadow = ScaleTextBox({4, 14, 294, 48}, dpi);
-    layout.title = ScaleTextBox({0, 10, 294, 48}, dpi);
+    layout.titleShadow = ScaleRect({4, 14, 294, 48}, dpi);
+    layout.title = ScaleRect({0, 10, 294, 48}, dpi);
     layout.captionFontHeight = scale(16);
     layout.glyphFontHeight = scale(22);
     layout.titleFontHeight = scale(24);

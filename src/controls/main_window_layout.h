@@ -1,15 +1,8 @@
 // Where everything of the main window goes at a display scale: the 96-DPI layout, scaled.
 #pragma once
 
+#include "controls/layout_rect.h"
 #include "platform/dpi_scale.h"
-
-struct TextBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const TextBox&) const = default;
-};
 
 struct MainWindowLayout {
     int width = 0;  // 294 at 96 DPI
@@ -26,8 +19,8 @@ struct MainWindowLayout {
     int footerTop = 0;
     int footerBottom = 0;
     int frameTop = 0;
-    TextBox titleShadow;
-    TextBox title;
+    LayoutRect titleShadow;
+    LayoutRect title;
     // Font cell heights in pixels.
     int captionFontHeight = 0;
     int glyphFontHeight = 0;

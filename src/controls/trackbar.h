@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "controls/control_messages.h"
+#include "platform/dpi_scale.h"
 
 constexpr int kTrackBarCaptionUnits = 64; // 63 characters and the terminator
 
@@ -44,4 +45,4 @@ inline LRESULT TrackBarCustomDraw(LPARAM lParam) {
     return TrackBarCustomDraw(reinterpret_cast<NMCUSTOMDRAW*>(lParam));
 }
 
-void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi = 96);
+void DrawTrackBarScale(HDC dc, int channelTop, int channelBottom, COLORREF colour, int dpi = kBaseDpi);

@@ -6,15 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "controls/layout_rect.h"
 #include "platform/dpi_scale.h"
-
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const LayoutRect&) const = default;
-};
 
 // One horizontal scale line from (x1, y) to (x2, y); like LineTo, x2 itself is not painted.
 struct ScaleLine {

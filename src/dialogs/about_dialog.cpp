@@ -19,6 +19,7 @@
 #include "platform/dpi.h"
 #include "platform/dpi_scale.h"
 #include "platform/shell_open.h"
+#include "platform/system_library.h"
 #include "platform/wide.h"
 #include "resources/resource_ids.h"
 
@@ -49,10 +50,7 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 UniqueIcon LoadIconAtSize(const wchar_t* name, int size) {
     HMODULE module = GetModuleHandleW(nullptr);
     using Function = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-    const auto scaleDown = controls ? reinterpret_cast<Function>(reinterpret_cast<void*>(
-                                          GetProcAddress(controls, "LoadIconWithScaleDown")))
-                                    : nullptr;
+    const auto scaleDown = LibraryFunction<Function>(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown");
     HICON icon = nullptr;
     if (scaleDown && SUCCEEDED(scaleDown(module, name, size, size, &icon)) && icon)
         return UniqueIcon(icon);

@@ -9,10 +9,7 @@ constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 // Each function is looked up once (the callers keep it); the library stays loaded for the process.
 template <typename Function> Function LookUp(const wchar_t* library, const char* name) {
-    HMODULE module = LoadSystemLibrary(library);
-    if (!module)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return LibraryFunction<Function>(LoadSystemLibrary(library), name);
 }
 
 } // namespace

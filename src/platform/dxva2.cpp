@@ -18,12 +18,6 @@ HMODULE LoadFromSystemFolder() {
     return LoadSystemLibrary(kLibraryName, dxva2Loader);
 }
 
-template <typename Function> Function LookUp(HMODULE module, const char* name) {
-    if (!module)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 HMODULE LoadDxva2() {
@@ -50,13 +44,13 @@ HMODULE AddDxva2Reference() {
 
 BOOL GetNumberOfPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD* count) {
     using Function = BOOL(WINAPI*)(HMONITOR, DWORD*);
-    auto function = LookUp<Function>(LoadDxva2(), "GetNumberOfPhysicalMonitorsFromHMONITOR");
+    auto function = LibraryFunction<Function>(LoadDxva2(), "GetNumberOfPhysicalMonitorsFromHMONITOR");
     return function ? function(monitor, count) : FALSE;
 }
 
 BOOL GetPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD arraySize, PhysicalMonitorEntry* monitors) {
     using Function = BOOL(WINAPI*)(HMONITOR, DWORD, PhysicalMonitorEntry*);
-    auto function = LookUp<Function>(LoadDxva2(), "GetPhysicalMonitorsFromHMONITOR");
+    auto function = LibraryFunction<Function>(LoadDxva2(), "GetPhysicalMonitorsFromHMONITOR");
     return function ? function(monitor, arraySize, monitors) : FALSE;
 }
 
@@ -66,19 +60,19 @@ BOOL SetVCPFeature(HANDLE physical, BYTE code, DWORD value) {
 
 BOOL SetVCPFeatureThrough(HMODULE library, HANDLE physical, BYTE code, DWORD value) {
     using Function = BOOL(WINAPI*)(HANDLE, BYTE, DWORD);
-    auto function = LookUp<Function>(library, "SetVCPFeature");
+    auto function = LibraryFunction<Function>(library, "SetVCPFeature");
     return function ? function(physical, code, value) : FALSE;
 }
 
 BOOL GetVCPFeatureAndVCPFeatureReply(HANDLE physical, BYTE code, DWORD* codeType, DWORD* current,
                                      DWORD* maximum) {
     using Function = BOOL(WINAPI*)(HANDLE, BYTE, DWORD*, DWORD*, DWORD*);
-    auto function = LookUp<Function>(LoadDxva2(), "GetVCPFeatureAndVCPFeatureReply");
+    auto function = LibraryFunction<Function>(LoadDxva2(), "GetVCPFeatureAndVCPFeatureReply");
     return function ? function(physical, code, codeType, current, maximum) : FALSE;
 }
 
 BOOL DestroyPhysicalMonitors(DWORD arraySize, PhysicalMonitorEntry* monitors) {
     using Function = BOOL(WINAPI*)(DWORD, PhysicalMonitorEntry*);
-    auto function = LookUp<Function>(LoadDxva2(), "DestroyPhysicalMonitors");
+    auto function = LibraryFunction<Function>(LoadDxva2(), "DestroyPhysicalMonitors");
     return function ? function(arraySize, monitors) : FALSE;
 }

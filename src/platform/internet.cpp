@@ -5,7 +5,7 @@
 namespace {
 
 template <typename Function> bool LookUp(HMODULE library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    function = LibraryFunction<Function>(library, name);
     return function != nullptr;
 }
 

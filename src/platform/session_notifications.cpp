@@ -12,9 +12,7 @@ bool registered = false;
 template <typename Function> Function LookUp(const char* name) {
     if (!library)
         library = LoadSystemLibrary(L"wtsapi32.dll");
-    if (!library)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    return LibraryFunction<Function>(library, name);
 }
 
 } // namespace

@@ -22,10 +22,8 @@ void StartComOnThisThread() {
     HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
     if (!ole32)
         return;
-    auto initialize =
-        reinterpret_cast<ComInitializeProc>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx")));
-    auto uninitialize =
-        reinterpret_cast<ComUninitializeProc>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoUninitialize")));
+    const auto initialize = LibraryFunction<ComInitializeProc>(ole32, "CoInitializeEx");
+    const auto uninitialize = LibraryFunction<ComUninitializeProc>(ole32, "CoUninitialize");
     if (!initialize || !uninitialize)
         return;
     // S_FALSE (already started here) also takes a reference that must be given back.

@@ -10,3 +10,10 @@ using LibraryLoaderProc = HMODULE(WINAPI*)(LPCWSTR name, HANDLE reserved, DWORD 
 // folder or the current directory; the libraries it needs are searched from the system folder as well.
 // 0 on failure, with the last error set.
 HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoaderProc loader = LoadLibraryExW);
+
+// The function module exports by name, as the caller's type; nullptr when module is 0 or lacks it.
+template <typename Function> Function LibraryFunction(HMODULE module, const char* name) {
+    if (!module)
+        return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}

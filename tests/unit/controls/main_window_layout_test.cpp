@@ -29,8 +29,8 @@ TEST(MainWindowLayout, At96DpiEverythingStandsWhereItAlwaysHas) {
     EXPECT_EQ(layout.footerTop, 365);
     EXPECT_EQ(layout.footerBottom, 430);
     EXPECT_EQ(layout.frameTop, 54);
-    EXPECT_EQ(layout.titleShadow, (TextBox{4, 14, 294, 48}));
-    EXPECT_EQ(layout.title, (TextBox{0, 10, 294, 48}));
+    EXPECT_EQ(layout.titleShadow, (LayoutRect{4, 14, 294, 48}));
+    EXPECT_EQ(layout.title, (LayoutRect{0, 10, 294, 48}));
     EXPECT_EQ(layout.captionFontHeight, 16);
     EXPECT_EQ(layout.glyphFontHeight, 22);
     EXPECT_EQ(layout.titleFontHeight, 24);

@@ -1,0 +1,10 @@
+// A rectangle in pixels, as RECT holds it, for the layouts that are computed apart from GDI.
+#pragma once
+
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const LayoutRect&) const = default;
+};
