@@ -38,7 +38,11 @@ bool IsPlainFileName(std::u16string_view name) {
 }
 
 bool IsListedLanguageFile(std::u16string_view fileName, uint64_t size) {
-    return size > kSmallestLanguageFile && fileName.size() <= kLanguageListFileNameLength;
+    // The search for "*.lng" also matches short 8.3 names, so "German.lng.bak" would be found too.
+    constexpr std::u16string_view kExtension = u".LNG";
+    return size > kSmallestLanguageFile && fileName.size() <= kLanguageListFileNameLength &&
+           fileName.size() > kExtension.size() &&
+           UpperCaseText(fileName.substr(fileName.size() - kExtension.size())) == kExtension;
 }
 
 std::optional<LanguageInfo> ReadLanguageHeader(std::u16string_view fileText) {

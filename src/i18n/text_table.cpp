@@ -20,11 +20,20 @@ std::u16string NormalizedKey(std::u16string_view key) {
 } // namespace
 
 void ReplaceAll(std::u16string& text, std::u16string_view pattern, std::u16string_view replacement) {
-    std::size_t at = 0;
-    while ((at = text.find(pattern, at)) != std::u16string::npos) {
-        text.replace(at, pattern.size(), replacement);
-        at += replacement.size(); // an insert that itself holds "%s" is not expanded again
+    if (pattern.empty())
+        return;
+    // Built in one pass: replacing in place moves the whole tail each time, which a downloaded document
+    // full of entities turns into seconds of a frozen window.
+    std::u16string result;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find(pattern, from)) != std::u16string::npos; from = at + pattern.size()) {
+        result.append(text, from, at - from);
+        result.append(replacement); // an insert that itself holds "%s" is not expanded again
     }
+    if (from == 0)
+        return;
+    result.append(text, from, std::u16string::npos);
+    text = std::move(result);
 }
 
 std::u16string_view TrimSpaces(std::u16string_view text) {

@@ -17,6 +17,9 @@ constexpr UINT kSaveErrorStyle = MB_ICONEXCLAMATION | MB_SYSTEMMODAL | MB_TOPMOS
 constexpr WORD kMessageLanguage = 0x409;
 constexpr int kCheckpointFile = 6;
 constexpr wchar_t kTemporarySuffix[] = L".new";
+// A virus scanner or a backup tool may hold the new or the old file for a moment after it is written.
+constexpr int kReplaceAttempts = 10;
+constexpr DWORD kReplacePauseMs = 50;
 
 static_assert(kSaveErrorStyle == 0x41030);
 
@@ -94,6 +97,8 @@ bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes
         return false;
     }
     const std::wstring temporary = path + kTemporarySuffix;
+    // A hidden or read-only leftover of an interrupted save would refuse to be overwritten.
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     {
         UniqueFile file = OpenFile(temporary.c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS);
         if (!file)
@@ -113,7 +118,16 @@ bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes
             return false;
         }
     }
-    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    bool moved = false;
+    for (int attempt = 1; !moved; ++attempt) {
+        moved = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        const DWORD error = GetLastError();
+        if (moved || attempt == kReplaceAttempts ||
+            (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED))
+            break;
+        Sleep(kReplacePauseMs);
+    }
+    if (!moved) {
         const DWORD error = GetLastError();
         DeleteFileW(temporary.c_str());
         SetLastError(error);

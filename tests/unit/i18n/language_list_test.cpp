@@ -74,9 +74,14 @@ TEST(LanguageRecord, ItemTextWithoutVersionEndsInV) {
     EXPECT_EQ(LanguageItemText(*record), u"English, Ann, v");
 }
 
-TEST(LanguageRecord, OnlyFilesOverOneHundredBytesWithANameTheSettingsCanStoreAreListed) {
+TEST(LanguageRecord, OnlyLngFilesOverOneHundredBytesWithANameTheSettingsCanStoreAreListed) {
     EXPECT_FALSE(IsListedLanguageFile(u"German.lng", 100));
     EXPECT_TRUE(IsListedLanguageFile(u"German.lng", 101));
+    EXPECT_TRUE(IsListedLanguageFile(u"GERMAN.LNG", 101));
+    // What a search for "*.lng" finds through the short names Windows gives long ones.
+    EXPECT_FALSE(IsListedLanguageFile(u"German.lng.bak", 4000));
+    EXPECT_FALSE(IsListedLanguageFile(u"German.lngx", 4000));
+    EXPECT_FALSE(IsListedLanguageFile(u".lng", 4000));
     const std::u16string longest = std::u16string(27, u'n') + u".lng"; // 31 characters
     EXPECT_TRUE(IsListedLanguageFile(longest, 4000));
     EXPECT_FALSE(IsListedLanguageFile(u"n" + longest, 4000));

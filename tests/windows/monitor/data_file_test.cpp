@@ -381,10 +381,36 @@ TEST_F(DataFileTest, SaveReplacesAnEarlierFileWhole) {
     longer.resize(9000, 0x5A);
     WriteBytes(path_, longer);
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
-    WriteBytes(path_ + L".new", std::vector<uint8_t>(20000, 0x11)); // left over from an interrupted save
+    // Left over from an interrupted save, hidden and read-only as a sync tool may leave it.
+    WriteBytes(path_ + L".new", std::vector<uint8_t>(20000, 0x11));
+    ASSERT_TRUE(SetFileAttributesW((path_ + L".new").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
     EXPECT_EQ(ARRAY_FileSave(path_.c_str()), 1);
     EXPECT_EQ(ReadBytes(path_).size(), 5108u);
     EXPECT_FALSE(Exists(path_ + L".new"));
+    EXPECT_TRUE(shownBoxes.empty());
+}
+
+TEST_F(DataFileTest, ASaveWaitsForAScannerThatHoldsTheFileForAMoment) {
+    WriteBytes(path_, StoredFile(8, 1, 2, 3));
+    ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
+    settings.startCount = 77;
+    // As a virus scanner reads a file just written: open without delete sharing, let go soon after.
+    HANDLE held = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE letGo = CreateThread(
+        nullptr, 0,
+        [](void* file) -> DWORD {
+            Sleep(150);
+            CloseHandle(file);
+            return 0;
+        },
+        held, 0, nullptr);
+    ASSERT_NE(letGo, nullptr);
+    EXPECT_EQ(ARRAY_FileSave(path_.c_str()), 1);
+    WaitForSingleObject(letGo, INFINITE);
+    CloseHandle(letGo);
+    EXPECT_EQ(Int32At(ReadBytes(path_), 20), 77);
+    EXPECT_TRUE(shownBoxes.empty());
 }
 
 } // namespace
