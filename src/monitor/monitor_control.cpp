@@ -151,7 +151,8 @@ int InitPhysicalMonitor() {
     physicalMonitor.monitorHandle = monitor;
     physicalMonitor.physicalMonitorHandle = first;
     monitorState.liveMonitorHandle.store(first);
-    return static_cast<int>(count);
+    // Counted but not handed out is no monitor: its sliders would send to nothing.
+    return first ? static_cast<int>(count) : 0;
 }
 
 bool ReleasePhysicalMonitors() {

@@ -50,6 +50,8 @@ double WindowsVersionNumber();
 // The same for a value in GetVersion's packing (major in the low byte, minor in the next).
 double WindowsVersionNumber(uint32_t version);
 void InitMonitorControl();
+// Finds the primary display's physical monitors and keeps the first; returns how many were found, 0 when
+// none could be handed out.
 int InitPhysicalMonitor();
 // Releases the handles of the last search unless a worker is sending through one right now; then it
 // returns false and nothing is released (ask again a moment later). No worker sends to them afterwards.

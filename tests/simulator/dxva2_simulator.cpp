@@ -5,7 +5,9 @@
 //   <ms since load> <unix epoch ms> <function> code=0x<hex> value=<n> result=<0|1> handle=0x<hex>
 // where handle is the physical-monitor handle the call used (the first one handed out or released).
 // Keys: brightness, brightness_max, contrast, contrast_max, factory_brightness, factory_contrast,
-// monitors (physical monitors reported, default 1), silent (1: every VCP read and write fails),
+// monitors (physical monitors reported, default 1), fetch_fails (1: the count is reported but handing out
+// the handles fails, as it does for a monitor that goes away between the two calls), silent (1: every VCP
+// read and write fails),
 // fail_codes (VCP codes in hex whose reads fail, e.g. "12"), delay_ms (sleep in each VCP call),
 // handle (the first physical handle handed out, default 0x1001; VCP calls through any other fail, so
 // writing a new one with new values "re-plugs" the monitor), destroy_calls (counted by the simulator:
@@ -59,6 +61,7 @@ std::map<std::string, std::string> Defaults() {
             {"factory_brightness", "80"},
             {"factory_contrast", "75"},
             {"monitors", "1"},
+            {"fetch_fails", "0"},
             {"silent", "0"},
             {"fail_codes", ""},
             {"delay_ms", "0"},
@@ -180,7 +183,8 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     StateLock lock;
     const auto state = LoadState();
     const BOOL ok = monitor != nullptr && monitors != nullptr && arraySize >= 1 &&
-                    arraySize <= static_cast<DWORD>(Number(state, "monitors"));
+                    arraySize <= static_cast<DWORD>(Number(state, "monitors")) &&
+                    !Number(state, "fetch_fails");
     const HANDLE first = CurrentHandle(state);
     if (ok) {
         for (DWORD i = 0; i < arraySize; ++i) {

@@ -99,4 +99,13 @@ TEST(MonitorRefind, EveryHandleFoundIsReleasedInOneCallAndNothingTwice) {
     EXPECT_EQ(physicalMonitor.physicalMonitorHandle, nullptr);
     ASSERT_TRUE(ReleasePhysicalMonitors());
     EXPECT_EQ(monitor.Calls("DestroyPhysicalMonitors").size(), 1u);
+
+    // Counted but not handed out: no monitor, as when none answers, so the sliders are disabled.
+    monitor.Configure("monitors=2\nfetch_fails=1\n");
+    EXPECT_EQ(InitPhysicalMonitor(), 0);
+    EXPECT_EQ(physicalMonitor.physicalMonitorHandle, nullptr);
+    EXPECT_EQ(monitorState.liveMonitorHandle.load(), nullptr);
+    EXPECT_EQ(physicalMonitor.foundCount, 0u);
+    ASSERT_TRUE(ReleasePhysicalMonitors());
+    EXPECT_EQ(monitor.Calls("DestroyPhysicalMonitors").size(), 1u);
 }
