@@ -27,19 +27,21 @@ enum class Channel { Brightness, Contrast };
 
 struct WorkerStart {
     Channel channel;
-    HANDLE physical; // the handle this request was made for
-    HMODULE library; // the worker's own reference: the program may unload dxva2 while it sleeps
+    HANDLE physical;     // the handle this request was made for
+    uint32_t generation; // the request generation current when it was made
+    HMODULE library;     // the worker's own reference: the program may unload dxva2 while it sleeps
 };
 
 DWORD WINAPI MonitorWorker(void* parameter) {
     auto* start = static_cast<WorkerStart*>(parameter);
     Sleep(kWorkerDelayMs);
-    // Announce the send before checking the handle: the interface thread clears the live handle before it
-    // looks at this count, so either it sees us and waits, or we see the cleared handle and send nothing.
+    // Announce the send before checking the handle and the generation: the interface thread changes them
+    // before it looks at this count, so either it sees us and waits, or we see the change and send nothing.
     ++monitorState.workersSending;
     HANDLE physical = start->physical;
     HMODULE library = start->library;
-    if (physical && physical == monitorState.liveMonitorHandle.load()) {
+    if (physical && physical == monitorState.liveMonitorHandle.load() &&
+        start->generation == monitorState.requestGeneration.load()) {
         if (start->channel == Channel::Brightness)
             SetVCPFeatureThrough(library, physical, kVcpLuminance, monitorState.pendingBrightness.load());
         else
@@ -53,7 +55,8 @@ DWORD WINAPI MonitorWorker(void* parameter) {
 }
 
 int StartMonitorWorker(Channel channel, HANDLE physical) {
-    auto* start = new WorkerStart{channel, physical, AddDxva2Reference()};
+    auto* start =
+        new WorkerStart{channel, physical, monitorState.requestGeneration.load(), AddDxva2Reference()};
     HANDLE thread = CreateThread(nullptr, 0, MonitorWorker, start, 0, nullptr);
     if (!thread) {
         if (start->library)
@@ -186,12 +189,16 @@ int SetMonitorContrast(HANDLE physical, uint8_t value) {
 
 BOOL FactoryResetMonitor(HANDLE physical) {
     ForgetMonitorRequests();
+    // A worker that passed its check before the requests were cancelled sends first, not after the reset.
+    while (monitorState.workersSending.load() != 0)
+        Sleep(1);
     return SetVCPFeature(physical, kVcpRestoreFactoryDefaults, 1);
 }
 
 void ForgetMonitorRequests() {
     monitorState.lastBrightnessRequest.reset();
     monitorState.lastContrastRequest.reset();
+    ++monitorState.requestGeneration;
 }
 
 int ReadVcpValue(HANDLE physical, uint8_t code) {

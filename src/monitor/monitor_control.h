@@ -36,6 +36,9 @@ struct MonitorControlState {
     // given an older handle sends nothing.
     std::atomic<HANDLE> liveMonitorHandle{nullptr};
     std::atomic<int> workersSending{0}; // workers between that check and the end of their send
+    // Advanced when the requests are forgotten (a factory reset, a monitor found again): a worker started
+    // before then sends nothing, or its stale value would undo what happened meanwhile.
+    std::atomic<uint32_t> requestGeneration{0};
 };
 
 extern PhysicalMonitorInfo physicalMonitor;
@@ -56,13 +59,15 @@ int InitPhysicalMonitor();
 // Releases the handles of the last search unless a worker is sending through one right now; then it
 // returns false and nothing is released (ask again a moment later). No worker sends to them afterwards.
 bool ReleasePhysicalMonitors();
-// Forgets the remembered requests, so the next value of each channel is sent whatever was sent before.
+// Forgets the remembered requests, so the next value of each channel is sent whatever was sent before, and
+// cancels the requests whose workers still wait.
 void ForgetMonitorRequests();
 void EnableMonitorSliders(bool enable);
 
 int SetMonitorBrightness(HANDLE physical, uint8_t value);
 int SetMonitorContrast(HANDLE physical, uint8_t value);
-// Also forgets the remembered requests: the monitor's values have changed under them.
+// Also forgets the remembered requests and cancels the waiting ones: the monitor's values have changed
+// under them.
 BOOL FactoryResetMonitor(HANDLE physical);
 
 int ReadVcpValue(HANDLE physical, uint8_t code);

@@ -238,21 +238,24 @@ TEST(MonitorControl, FactoryResetSendsRestoreCodeOneAndForgetsTheLastRequests) {
     ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
     ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
 
+    // A request whose worker still waits when the user resets must not undo the reset.
+    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 50), 1);
     FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
+    std::this_thread::sleep_for(900ms); // the waiting worker has woken by now
     auto writes = monitor.Calls("SetVCPFeature");
-    ASSERT_EQ(writes.size(), 2u);
+    ASSERT_EQ(writes.size(), 2u) << "nothing after the reset";
     EXPECT_EQ(writes[1].code, 0x05);
     EXPECT_EQ(writes[1].value, 1);
     EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x10), 80);
     EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x12), 75);
 
-    // The monitor now holds 80: the value sent before the reset must reach it again.
-    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    // The monitor now holds 80: the value asked before the reset must reach it again.
+    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 50), 1);
     writes = monitor.WaitForCalls("SetVCPFeature", 3, 2s);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[2].code, 0x10);
-    EXPECT_EQ(writes[2].value, 40);
-    EXPECT_EQ(monitor.StateValue("brightness"), "40");
+    EXPECT_EQ(writes[2].value, 50);
+    EXPECT_EQ(monitor.StateValue("brightness"), "50");
 }
 
 TEST(MonitorControl, ReadBrightnessMaximumIsOneCallWithoutRetry) {
