@@ -12,7 +12,10 @@
 namespace {
 
 constexpr UINT kRetryMs = 100; // a worker was sending through the old handle; it is done in moments
+// Every wake sends the first, the display perhaps still dark, so nothing answers; the second follows once a
+// user is back and the display is on. The settle timer makes one re-find of the two.
 constexpr WPARAM kResumeAutomatic = 0x12; // PBT_APMRESUMEAUTOMATIC
+constexpr WPARAM kResumeByUser = 0x7;     // PBT_APMRESUMESUSPEND
 
 bool refinding = false;
 
@@ -25,7 +28,7 @@ bool IsDisplayChange(UINT message, WPARAM wParam) {
     case WM_DISPLAYCHANGE:
         return true;
     case WM_POWERBROADCAST:
-        return wParam == kResumeAutomatic;
+        return wParam == kResumeAutomatic || wParam == kResumeByUser;
     case kSessionChangeMessage:
         return wParam == kSessionUnlock || wParam == kConsoleConnect || wParam == kRemoteConnect;
     default:

@@ -13,7 +13,9 @@
 //   glimra_probe send MESSAGE W L [N [GAP]]  the same with SendMessageW
 //     MESSAGE: a number, or taskbar-created, balloon-click (the tray callback with NIN_BALLOONUSERCLICK),
 //              endsession (WM_ENDSESSION), destroy (WM_DESTROY), displaychange (WM_DISPLAYCHANGE),
-//              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC), unlock (session unlocked)
+//              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC, sent on every wake),
+//              resume-suspend (the same with PBT_APMRESUMESUSPEND, sent once a user is back),
+//              unlock (session unlocked)
 //   glimra_probe boxes                   one line per open message box: caption, text and buttons
 //   glimra_probe press ID                clicks button ID of the first open message box
 //   glimra_probe texts                   the main window's child controls, one "id=text" line each
@@ -171,6 +173,10 @@ UINT MessageNumber(const wchar_t* name, WPARAM& wParam, LPARAM& lParam) {
     }
     if (!lstrcmpW(name, L"resume")) {
         wParam = 0x12; // PBT_APMRESUMEAUTOMATIC
+        return WM_POWERBROADCAST;
+    }
+    if (!lstrcmpW(name, L"resume-suspend")) {
+        wParam = 0x7; // PBT_APMRESUMESUSPEND
         return WM_POWERBROADCAST;
     }
     if (!lstrcmpW(name, L"unlock")) {
