@@ -32,16 +32,16 @@ std::u16string TodayAsMonthDayYear() {
 
 } // namespace
 
-int ShowNotification(std::wstring_view key) {
+int ShowNotification(std::wstring_view key, HWND owner) {
     LoadLanguageSection(u"[MESDATA]", CurrentLanguageFilePath());
     if (key == L"OneCopyRunning") {
         const std::wstring text = std::wstring(kProgramTitle) + L" - " + WideText(kOneCopyRunning);
         const std::wstring caption = std::wstring(kVersionCaption) + L" -  Program not allowed";
         TimedMessageBox(nullptr, text, caption, kMessageInformation, kOneCopyTimeoutMs);
     } else if (key == L"ErStartWithWin") {
-        TimedMessageBox(nullptr, WideText(kErStartWithWin), L"", kMessageWarning, kAutoStartErrorTimeoutMs);
+        TimedMessageBox(owner, WideText(kErStartWithWin), L"", kMessageWarning, kAutoStartErrorTimeoutMs);
     } else if (key == L"ErStartWithWinsAdd") {
-        TimedMessageBox(nullptr, WideText(kErStartWithWinsAdd), L"", kMessageWarning,
+        TimedMessageBox(owner, WideText(kErStartWithWinsAdd), L"", kMessageWarning,
                         kAutoStartErrorTimeoutMs);
     } else if (key == L"DescDonateMess") {
         ShowTrayBalloon(WideText(kDescDonateMess, u"Glimra"), WideText(kWantHelpProject, u"\r\n"),

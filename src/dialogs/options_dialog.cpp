@@ -91,6 +91,7 @@ void InitOptionsDialog(HWND dialog) {
         EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);
 }
 
+// The error boxes are the dialog's own, so it cannot be used again while one is open.
 void ApplyAutoStart(HWND dialog) {
     if (IsDlgButtonChecked(dialog, IDC_RUN_WITH_SYSTEM) == BST_CHECKED) {
         switch (SetAutoStart()) {
@@ -98,10 +99,10 @@ void ApplyAutoStart(HWND dialog) {
             settings.autoStartFlag = 1;
             break;
         case kAutoStartKeyFailed:
-            ShowNotification(L"ErStartWithWin");
+            ShowNotification(L"ErStartWithWin", dialog);
             break;
         case kAutoStartValueFailed:
-            ShowNotification(L"ErStartWithWinsAdd");
+            ShowNotification(L"ErStartWithWinsAdd", dialog);
             break;
         default:
             break;
@@ -131,7 +132,8 @@ bool ApplyLanguage(HWND dialog) {
     SetLanguageFileName(settings, LanguageFileAt(position));
     if (GetLanguageFileName(settings) != previous) {
         const std::wstring question = WideText(kRestartProgram, u"\r\n");
-        if (optionsQuestionBox(appState.ownerWindow, question, L"", kProgramIconId, kRestartQuestionStyle) ==
+        // Owned by the dialog, which stays disabled while it asks: no second Apply or Escape beneath it.
+        if (optionsQuestionBox(dialog, question, L"", kProgramIconId, kRestartQuestionStyle) ==
             IDYES)
             RestartApplication();
     }

@@ -160,14 +160,16 @@ class OptionsDialogTest : public ::testing::Test {
 
 struct Question {
     int calls = 0;
+    HWND owner = nullptr;
     std::wstring text, caption;
     int iconId = 0;
     UINT style = 0;
     int answer = IDNO;
 } question;
 
-int RecordQuestion(HWND, std::wstring_view text, std::wstring_view caption, int iconId, UINT style) {
+int RecordQuestion(HWND owner, std::wstring_view text, std::wstring_view caption, int iconId, UINT style) {
     ++question.calls;
+    question.owner = owner;
     question.text = text;
     question.caption = caption;
     question.iconId = iconId;
@@ -305,7 +307,9 @@ TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceO
 
     int preselected = -2;
     bool closedByApply = false;
+    HWND shown = nullptr;
     ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        shown = dialog;
         HWND combo = Combo(dialog);
         preselected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
         int beta = 1;
@@ -330,6 +334,7 @@ TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceO
     EXPECT_EQ(question.caption, L"");
     EXPECT_EQ(question.iconId, 124);
     EXPECT_EQ(question.style, 0x40004u);
+    EXPECT_EQ(question.owner, shown) << "the dialog owns the question, so it cannot be used beneath it";
     EXPECT_EQ(shellCall.calls, 0); // No: nothing restarts
 }
 
