@@ -607,13 +607,18 @@ def icon_file(images, hotspots=None):
 # ---------------------------------------------------------------------------------------------
 
 
+TRAY_SIZES = (48, 40, 32, 24, 20, 16)
+
+
 def build_all():
     files = {}
     files["glyphs.ttf"] = build_glyph_font()
     files["title.ttf"] = build_title_font()
     program = {size: program_icon(size) for size in (128, 64, 48, 32, 24, 16)}
     files["program.ico"] = icon_file([program[s] for s in (128, 64, 48, 32, 24, 16)])
-    files["tray.ico"] = icon_file([program_icon(s, tray=True) for s in (48, 32, 24)])
+    # The notification area shows the small-icon size: 16 px at 100 %, 20 at 125 %, 24 at 150 %, 32 at
+    # 200 %, 40 at 250 %; an image of each keeps it sharp, and 48 stays first for a default-size load.
+    files["tray.ico"] = icon_file([program_icon(s, tray=True) for s in TRAY_SIZES])
     # Larger images for display scales above 100 %: message boxes ask for the system icon size, the About
     # dialog for 128 pixels scaled; a smaller image is never stretched up.
     files["message.ico"] = icon_file([program[s] for s in (32, 48, 64)])
@@ -624,7 +629,7 @@ def build_all():
     files["hand.cur"] = icon_file([hand], hotspots=[hotspot])
     previews = {f"program-{s}": img for s, img in program.items()}
     previews.update({f"options-{s}": options_icon(s) for s in (48, 32, 24, 16)})
-    previews.update({f"tray-{s}": program_icon(s, tray=True) for s in (48, 32, 24)})
+    previews.update({f"tray-{s}": program_icon(s, tray=True) for s in TRAY_SIZES})
     previews["about-128"] = about
     previews["hand-32"] = hand
     return files, previews

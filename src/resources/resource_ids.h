@@ -9,7 +9,7 @@
 
 // Icons. The two integer ids are written "#110" and "#124" where a name is expected.
 #define RES_PROGRAM_ICON "A001"     /* 128, 64, 48, 32, 24, 16 px: window and class icon */
-#define RES_TRAY_ICON "P-100"       /* 48, 32, 24 px: notification area */
+#define RES_TRAY_ICON "P-100"       /* 48, 40, 32, 24, 20, 16 px: notification area */
 #define IDI_MESSAGE 110             /* 32 px: update question, About dialog */
 #define IDI_OPTIONS 124             /* 48, 32, 24, 16 px: Options dialog, restart question */
 #define RES_ABOUT_IMAGE "TOOLWINDD" /* 128 px: the About picture */

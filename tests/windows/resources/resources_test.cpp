@@ -203,7 +203,8 @@ int IconWidth(HICON icon) {
 TEST(ProgramIcons, EachIconHoldsExactlyItsSizesAt32Bits) {
     const std::vector<IconCase> cases = {
         {GLIMRA_WIDE(RES_PROGRAM_ICON), {128, 64, 48, 32, 24, 16}},
-        {GLIMRA_WIDE(RES_TRAY_ICON), {48, 32, 24}},
+        // Every small-icon size of the notification area, 100 % to 250 %, so the shell never scales it.
+        {GLIMRA_WIDE(RES_TRAY_ICON), {48, 40, 32, 24, 20, 16}},
         {MAKEINTRESOURCEW(IDI_MESSAGE), {32, 48, 64}},
         {L"#124", {48, 32, 24, 16}},
         {GLIMRA_WIDE(RES_ABOUT_IMAGE), {128, 192, 256}},
