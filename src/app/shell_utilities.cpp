@@ -32,13 +32,26 @@ std::wstring AddTrailingBackslash(std::wstring_view path) {
     return result;
 }
 
-HICON LoadIconResource(std::wstring_view name, HMODULE module, bool shared) {
+namespace {
+
+HICON LoadIconAtSize(std::wstring_view name, HMODULE module, int width, int height, UINT flags) {
     if (!module)
         module = GetModuleHandleW(nullptr);
     if (!module)
         return nullptr;
     const std::wstring resource(name.substr(0, kResourceNameLength));
-    return static_cast<HICON>(LoadImageW(module, resource.c_str(), IMAGE_ICON, 0, 0, shared ? LR_SHARED : 0));
+    return static_cast<HICON>(LoadImageW(module, resource.c_str(), IMAGE_ICON, width, height, flags));
+}
+
+} // namespace
+
+HICON LoadIconResource(std::wstring_view name, HMODULE module, bool shared) {
+    return LoadIconAtSize(name, module, 0, 0, shared ? LR_SHARED : 0);
+}
+
+HICON LoadSmallIconResource(std::wstring_view name) {
+    // The image made for the small-icon size, which the notification area shows unscaled.
+    return LoadIconAtSize(name, nullptr, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
 }
 
 void SetWindowIconFromResource(HWND window, std::wstring_view name, bool fromResource) {

@@ -47,6 +47,15 @@ void OpenHelpFile() {
     OpenWithShell(appState.ownerWindow, L"Open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
+// The icon is made at the small-icon size, the one the notification area shows, so it is never scaled
+// soft; the icon it replaces is not shared and is destroyed.
+void ReplaceTrayIcon(NOTIFYICONDATAW& data, const wchar_t* iconName) {
+    HICON previous = data.hIcon;
+    data.hIcon = LoadSmallIconResource(iconName);
+    if (previous && previous != data.hIcon)
+        DestroyIcon(previous);
+}
+
 void AppendItem(HMENU menu, int id, const TextKey& key) {
     AppendMenuW(menu, MF_STRING, id, WideText(key).c_str());
 }
@@ -82,10 +91,15 @@ int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int
     data.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr)));
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
     data.uCallbackMessage = WM_TRAYNOTIFY;
-    data.hIcon = LoadIconResource(iconName, nullptr, false);
+    ReplaceTrayIcon(data, iconName);
     CopyCut(data.szTip, 128, tip);
+    // An add never shows a balloon: after a shell restart the last reminder's text would come back.
+    data.szInfo[0] = L'\0';
+    data.szInfoTitle[0] = L'\0';
     data.uTimeout = BalloonTimeout(balloonTime);
     data.dwInfoFlags = NIIF_USER | NIIF_NOSOUND;
+    // Registered before the attempts, which handle messages: a shell starting meanwhile announces itself.
+    appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     for (int attempt = 0; attempt < kAddAttempts; ++attempt) {
         if (Shell_NotifyIconW(NIM_ADD, &data)) {
             OutputDebugStringW(L"Glimra: tray icon added\n"); // for debuggers and the start-up benchmark
@@ -94,20 +108,15 @@ int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int
         if (!PauseBetweenTrayAttempts())
             break;
     }
-    appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     return 1;
 }
 
 int ShowTrayBalloon(std::wstring_view title, std::wstring_view text, const wchar_t* iconName,
                     int32_t balloonTime) {
     NOTIFYICONDATAW& data = appState.trayIconData;
-    if (iconName && *iconName) {
-        // The balloon's image is the tray icon's own, so a fresh icon replaces the one held.
-        HICON previous = data.hIcon;
-        data.hIcon = LoadIconResource(iconName, nullptr, false);
-        if (previous && previous != data.hIcon)
-            DestroyIcon(previous);
-    }
+    // The balloon's image is the tray icon's own, so a fresh icon replaces the one held.
+    if (iconName && *iconName)
+        ReplaceTrayIcon(data, iconName);
     data.uTimeout = BalloonTimeout(balloonTime);
     CopyCut(data.szInfoTitle, 64, title);
     CopyCut(data.szInfo, 256, text);
@@ -126,7 +135,15 @@ int RemoveTrayIcon() {
 }
 
 void HandleTrayNotify(HWND window, LPARAM lParam) {
-    switch (LOWORD(lParam)) {
+    const UINT event = LOWORD(lParam);
+    // The About and Options dialogs run their own loop on this thread: a menu or an end of the program
+    // under them would act beneath the open dialog, so a click only brings it (or its open box) forward.
+    HWND dialog = appState.optionsDialog ? appState.optionsDialog : appState.aboutDialog;
+    if (dialog && (event == WM_LBUTTONDOWN || event == WM_RBUTTONUP || event == WM_MBUTTONDOWN)) {
+        SetForegroundWindow(GetLastActivePopup(dialog));
+        return;
+    }
+    switch (event) {
     case WM_LBUTTONDOWN:
         if (IsWindowVisible(window)) {
             SetActiveWindow(window);

@@ -7,7 +7,9 @@
 #include <string>
 #include <thread>
 
+#include "app/app_ids.h"
 #include "app/app_state.h"
+#include "app/tray.h"
 #include "controls/drawing.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
@@ -139,6 +141,65 @@ TEST(MainWindowScale, ANewDpiTakesTheSuggestedPlaceAndRewrapsTheTip) {
     EXPECT_EQ(frame.top, 60);
     EXPECT_EQ(frame.right - frame.left, 294);
     EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 260);
+}
+
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// A restarted shell gets the icon back at the small-icon size and without the last reminder's balloon,
+// which the shell would show again; the icon it replaces is given back.
+TEST(MainWindowTray, ARestartedShellGetsTheSmallIconBackWithoutTheLastBalloon) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    ASSERT_NE(appState.taskbarCreatedMessage, 0u);
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), small) << "the size the notification area shows";
+    ShowTrayBalloon(L"Reminder", L"The reminder's text", kTrayIconName, 0);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), small) << "the balloon's icon as well";
+    HICON replaced = appState.trayIconData.hIcon;
+
+    MainWndProc(main.Window(), appState.taskbarCreatedMessage, 0, 0);
+    EXPECT_STREQ(appState.trayIconData.szInfo, L"");
+    EXPECT_STREQ(appState.trayIconData.szInfoTitle, L"");
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), small);
+    EXPECT_NE(appState.trayIconData.hIcon, replaced);
+    ICONINFO info{};
+    EXPECT_FALSE(GetIconInfo(replaced, &info)) << "the replaced icon is destroyed";
+    RemoveTrayIcon();
+}
+
+// While the About or Options dialog runs its loop, a tray click must not end the program or show the
+// window beneath it; once the dialog is gone the middle click ends the program again.
+TEST(MainWindowTray, ClicksWhileADialogIsOpenOnlyBringItForward) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    HWND dialog = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, main.Window(),
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    for (HWND* open : {&appState.optionsDialog, &appState.aboutDialog}) {
+        *open = dialog;
+        HandleTrayNotify(main.Window(), WM_MBUTTONDOWN);
+        HandleTrayNotify(main.Window(), WM_LBUTTONDOWN);
+        EXPECT_TRUE(PumpLikeTheProgram(300ms)) << "the program must not end under the dialog";
+        EXPECT_FALSE(IsWindowVisible(main.Window()));
+        EXPECT_EQ(GetForegroundWindow(), dialog);
+        *open = nullptr;
+    }
+    EXPECT_TRUE(IsWindow(dialog));
+    DestroyWindow(dialog);
+
+    HandleTrayNotify(main.Window(), WM_MBUTTONDOWN);
+    EXPECT_FALSE(PumpLikeTheProgram(300ms)) << "without a dialog the middle click ends the program";
 }
 
 } // namespace
