@@ -1,8 +1,10 @@
 """The program speaks the system's language from its first start, and the language chosen in Options from
 the next start on."""
+import time
+
 import datafile
 import menu
-from harness import poll
+from harness import parse_pairs, poll
 from test_tray_program import data_file, end_by_middle_click
 
 GERMAN_SYSTEM = {"LC_ALL": "de_DE.UTF-8", "LANG": "de_DE.UTF-8"}
@@ -37,6 +39,15 @@ def test_a_german_system_gets_german_texts_and_help_and_a_choice_in_options_hold
     question = poll(lambda: wine.message_boxes(), message="the restart question")[0]
     assert question["text"].startswith("Damit die Änderungen wirksam werden")
     assert question["buttons"] == "6,7"
+    # Tray clicks under the open dialog and its question only bring them forward: the program must not end
+    # beneath them, nor open its menu there.
+    person.click_tray_icon("middle")
+    person.click_tray_icon("right")
+    time.sleep(1)
+    assert run.running(), "a middle click under the dialog does not end the program"
+    assert parse_pairs(wine.probe("menu")).get("found") != 1, "no menu under the dialog"
+    assert [box["text"] for box in wine.message_boxes()] == [question["text"]], "the question stays open"
+    assert "found=0" not in wine.probe("languages"), "the Options dialog stays open"
     wine.probe("press", "7")
     poll(lambda: not wine.message_boxes(), message="the question answered")
     assert run.running(), "No: the program goes on"
