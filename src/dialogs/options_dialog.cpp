@@ -133,8 +133,7 @@ bool ApplyLanguage(HWND dialog) {
     if (GetLanguageFileName(settings) != previous) {
         const std::wstring question = WideText(kRestartProgram, u"\r\n");
         // Owned by the dialog, which stays disabled while it asks: no second Apply or Escape beneath it.
-        if (optionsQuestionBox(dialog, question, L"", kProgramIconId, kRestartQuestionStyle) ==
-            IDYES)
+        if (optionsQuestionBox(dialog, question, L"", kProgramIconId, kRestartQuestionStyle) == IDYES)
             RestartApplication();
     }
     return true;
