@@ -42,3 +42,8 @@ struct AppState {
 };
 
 extern AppState appState;
+
+// The About or Options dialog while one is open (they are modal, so at most one), else 0.
+inline HWND OpenProgramDialog() {
+    return appState.optionsDialog ? appState.optionsDialog : appState.aboutDialog;
+}

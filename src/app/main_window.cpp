@@ -121,10 +121,6 @@ bool IsSliderId(int id) {
     return id >= IDC_MONITOR_BRIGHTNESS && id <= IDC_VIDEO_BRIGHTNESS;
 }
 
-bool DialogOpen() {
-    return appState.aboutDialog || appState.optionsDialog;
-}
-
 HFONT CreatePixelFont(int height, int escapement, const wchar_t* face) {
     return CreateFontW(height, 0, escapement, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, PROOF_QUALITY, 0, face);
 }
@@ -436,7 +432,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCACTIVATE:
         if (wParam == 0) {
             appState.savedFocus = GetFocus();
-            if (!DialogOpen())
+            if (!OpenProgramDialog())
                 ShowWindow(window, SW_HIDE);
         } else if (appState.savedFocus) {
             SetFocus(appState.savedFocus);

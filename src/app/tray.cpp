@@ -138,7 +138,7 @@ void HandleTrayNotify(HWND window, LPARAM lParam) {
     const UINT event = LOWORD(lParam);
     // The About and Options dialogs run their own loop on this thread: a menu or an end of the program
     // under them would act beneath the open dialog, so a click only brings it (or its open box) forward.
-    HWND dialog = appState.optionsDialog ? appState.optionsDialog : appState.aboutDialog;
+    HWND dialog = OpenProgramDialog();
     if (dialog && (event == WM_LBUTTONDOWN || event == WM_RBUTTONUP || event == WM_MBUTTONDOWN)) {
         SetForegroundWindow(GetLastActivePopup(dialog));
         return;

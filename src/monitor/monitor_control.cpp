@@ -96,10 +96,6 @@ void ReadChannelIntoSlider(uint8_t code, HWND slider, const ProfileRecord* recor
     }
 }
 
-HWND OpenDialog() {
-    return appState.optionsDialog ? appState.optionsDialog : appState.aboutDialog;
-}
-
 } // namespace
 
 void SetSliderPosition(HWND slider, int position, UINT notifyMessage) {
@@ -244,7 +240,7 @@ void PauseWithMessages(int milliseconds) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        HWND dialog = OpenDialog();
+        HWND dialog = OpenProgramDialog();
         if (dialog && IsDialogMessageW(dialog, &message))
             continue;
         TranslateMessage(&message);
