@@ -181,12 +181,8 @@ void ApplyMainWindowDpi(HWND window, int dpi, const RECT* place = nullptr) {
         LayoutMainWindowControls(Controls(), dpi);
     }
     ScaleToolTip(dpi);
-    if (place)
-        SetWindowPos(window, nullptr, place->left, place->top, layout.width, layout.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    else
-        SetWindowPos(window, nullptr, 0, 0, layout.width, layout.height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width, layout.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -326,7 +322,7 @@ void PlaceMainWindow(HWND window, bool nearCursor) {
     if (POINT point{}; nearCursor && GetCursorPos(&point))
         cursor = ScreenPoint{point.x, point.y};
     const ScreenPoint corner =
-        PlaceMainWindow(ScreenRect{work.left, work.top, work.right, work.bottom}, cursor,
+        PlaceMainWindow(LayoutRect{work.left, work.top, work.right, work.bottom}, cursor,
                         bounds.right - bounds.left, bounds.bottom - bounds.top);
     SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }

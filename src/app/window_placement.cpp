@@ -11,7 +11,7 @@ int KeepInside(int start, int size, int low, int high) {
 
 } // namespace
 
-ScreenPoint PlaceMainWindow(const ScreenRect& work, const std::optional<ScreenPoint>& cursor, int width,
+ScreenPoint PlaceMainWindow(const LayoutRect& work, const std::optional<ScreenPoint>& cursor, int width,
                             int height) {
     ScreenPoint corner{work.right - width, work.bottom - height};
     if (cursor) {

@@ -3,12 +3,7 @@
 
 #include <optional>
 
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+#include "controls/layout_rect.h"
 
 struct ScreenPoint {
     int x = 0;
@@ -18,5 +13,5 @@ struct ScreenPoint {
 // The top-left corner for a window of width x height. Without a cursor: the bottom-right corner of the work
 // area. With one (the tray icon's position): centred on it horizontally, at the bottom of the work area, or
 // at its top when the cursor is in the upper half (a taskbar at the top); never outside the work area.
-ScreenPoint PlaceMainWindow(const ScreenRect& work, const std::optional<ScreenPoint>& cursor, int width,
+ScreenPoint PlaceMainWindow(const LayoutRect& work, const std::optional<ScreenPoint>& cursor, int width,
                             int height);

@@ -1,4 +1,4 @@
-// A rectangle in pixels, as RECT holds it, for the layouts that are computed apart from GDI.
+// A rectangle in pixels, as RECT holds it, for what is computed apart from GDI: layouts and placement.
 #pragma once
 
 struct LayoutRect {

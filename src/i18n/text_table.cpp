@@ -31,7 +31,7 @@ void ReplaceAll(std::u16string& text, std::u16string_view pattern, std::u16strin
         result.append(replacement); // an insert that itself holds "%s" is not expanded again
     }
     if (from == 0)
-        return;
+        return; // nothing found: the text stays as it is
     result.append(text, from, std::u16string::npos);
     text = std::move(result);
 }

@@ -37,6 +37,10 @@ UniqueFile OpenFile(const wchar_t* path, DWORD access, DWORD share, DWORD dispos
 std::wstring unreadablePath;
 DWORD unreadableError = ERROR_SUCCESS;
 
+bool IsMomentaryHold(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
 bool IsNotFound(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
@@ -118,14 +122,13 @@ bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes
             return false;
         }
     }
-    bool moved = false;
-    for (int attempt = 1; !moved; ++attempt) {
-        moved = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        const DWORD error = GetLastError();
-        if (moved || attempt == kReplaceAttempts ||
-            (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED))
-            break;
+    const auto swapIn = [&] {
+        return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    };
+    bool moved = swapIn();
+    for (int attempt = 1; !moved && attempt < kReplaceAttempts && IsMomentaryHold(GetLastError()); ++attempt) {
         Sleep(kReplacePauseMs);
+        moved = swapIn();
     }
     if (!moved) {
         const DWORD error = GetLastError();

@@ -9,7 +9,7 @@ constexpr int kHeight = 398;
 
 struct Case {
     const char* name;
-    ScreenRect work;
+    LayoutRect work;
     ScreenPoint cursor;
     ScreenPoint expected;
 };

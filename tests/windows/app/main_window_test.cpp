@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "app/tray.h"
 #include "controls/drawing.h"
+#include "icon_width.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/dxva2.h"
@@ -141,17 +142,6 @@ TEST(MainWindowScale, ANewDpiTakesTheSuggestedPlaceAndRewrapsTheTip) {
     EXPECT_EQ(frame.top, 60);
     EXPECT_EQ(frame.right - frame.left, 294);
     EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 260);
-}
-
-int IconWidth(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
 }
 
 // A restarted shell gets the icon back at the small-icon size and without the last reminder's balloon,

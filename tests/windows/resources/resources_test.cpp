@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "icon_width.h"
+
 namespace {
 
 HMODULE Module() {
@@ -187,17 +189,6 @@ std::string NameOf(const wchar_t* name) {
     if (IS_INTRESOURCE(name))
         return "#" + std::to_string(reinterpret_cast<uintptr_t>(name));
     return std::string(name, name + std::wcslen(name));
-}
-
-int IconWidth(HICON icon) {
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
 }
 
 TEST(ProgramIcons, EachIconHoldsExactlyItsSizesAt32Bits) {
