@@ -31,7 +31,12 @@ def package(release_dir: Path, suffix: str) -> Path:
 
 
 def files_under(folder: Path) -> set:
-    return {str(p.relative_to(folder)) for p in folder.rglob("*") if p.is_file()} if folder.exists() else set()
+    # An uninstaller may remove a sub-folder while it is being listed; that listing counts as "files remain",
+    # so a poll simply looks again.
+    try:
+        return {str(p.relative_to(folder)) for p in folder.rglob("*") if p.is_file()} if folder.exists() else set()
+    except FileNotFoundError:
+        return {"(a folder went away while it was listed)"}
 
 
 def shipped_language_items(program_folder: Path) -> set:
