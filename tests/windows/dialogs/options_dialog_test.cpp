@@ -554,9 +554,9 @@ TEST_F(OptionsDialogTest, AFailedRegistrationAtApplyShowsItsOwnWarningAndKeepsTh
         uint8_t flagBefore;
         bool keyFails;
     } cases[] = {
-        {RunKeyDenied, RegSetValueExW, 1, true},   // the Run key cannot be opened
-        {RegCreateKeyW, RunValueDenied, 0, false}, // the value cannot be written
-        {RunKeyDenied, RegSetValueExW, 3, true},
+        // Flags left by a failed first registration: what a success (1) or a clearing (0) would change.
+        {RunKeyDenied, RegSetValueExW, 3, true},   // the Run key cannot be opened
+        {RegCreateKeyW, RunValueDenied, 2, false}, // the value cannot be written
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "key fails " << c.keyFails << ", flag " << int(c.flagBefore));
