@@ -204,8 +204,10 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 void ShowAboutDialog(HWND owner) {
-    if (appState.aboutDialog)
-        return; // one copy at a time
+    if (appState.aboutDialog) { // one copy at a time
+        BringOpenDialogForward(appState.aboutDialog);
+        return;
+    }
     LoadLanguageSection(u"[ABOUTDLG]", CurrentLanguageFilePath());
 
     AboutSession session;

@@ -6,6 +6,9 @@
 
 #include "platform/registry.h"
 
+RunKeyCreateProc runKeyCreate = RegCreateKeyW;
+RunValueSetProc runValueSet = RegSetValueExW;
+
 namespace {
 
 // The value's data is at least this long, the path padded with zero characters.
@@ -64,7 +67,7 @@ std::wstring RunningProgramPath() {
 
 uint8_t SetAutoStart() {
     HKEY opened = nullptr;
-    if (RegCreateKeyW(HKEY_CURRENT_USER, kRunKeyPath, &opened) != ERROR_SUCCESS)
+    if (runKeyCreate(HKEY_CURRENT_USER, kRunKeyPath, &opened) != ERROR_SUCCESS)
         return kAutoStartKeyFailed;
     UniqueRegistryKey key(opened);
 
@@ -76,8 +79,8 @@ uint8_t SetAutoStart() {
     std::vector<wchar_t> data(std::max(kMinimumValueUnits, command.size() + 1), L'\0');
     std::copy(command.begin(), command.end(), data.begin());
     const LSTATUS status =
-        RegSetValueExW(key.get(), kAutoStartValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
-                       static_cast<DWORD>(data.size() * sizeof(wchar_t)));
+        runValueSet(key.get(), kAutoStartValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+                    static_cast<DWORD>(data.size() * sizeof(wchar_t)));
     if (status == ERROR_SUCCESS)
         return kAutoStartRegistered;
     // A value that already starts this program, quoted or in the older unquoted form, still does so.

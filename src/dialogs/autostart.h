@@ -23,6 +23,13 @@ uint8_t SetAutoStart();
 // Deletes the program's value; failures are silent (there is nothing the user could do about them).
 void RemoveAutoStart();
 
+// The registration's two registry calls; tests replace them to make the key or the value fail.
+using RunKeyCreateProc = LSTATUS(APIENTRY*)(HKEY root, LPCWSTR subKey, PHKEY result);
+using RunValueSetProc = LSTATUS(APIENTRY*)(HKEY key, LPCWSTR name, DWORD reserved, DWORD type,
+                                           const BYTE* data, DWORD size);
+extern RunKeyCreateProc runKeyCreate; // RegCreateKeyW
+extern RunValueSetProc runValueSet;   // RegSetValueExW
+
 // The full path of the running program, however long.
 std::wstring RunningProgramPath();
 

@@ -13,6 +13,10 @@ INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, procedure, parameter);
 }
 
+void BringOpenDialogForward(HWND dialog) {
+    SetForegroundWindow(GetLastActivePopup(dialog));
+}
+
 void SizeDialogClientArea(HWND dialog, int width, int height) {
     RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);

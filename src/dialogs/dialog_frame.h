@@ -14,6 +14,9 @@ constexpr DWORD kDialogStyle = 0x14C80850 & ~DS_SETFONT;
 // Shows a modal dialog without controls; the procedure makes them in WM_INITDIALOG.
 INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
 
+// A second request for a dialog that is open: the open one (or the box it shows) comes to the front.
+void BringOpenDialogForward(HWND dialog);
+
 // Gives the dialog a client area of width × height 96-DPI pixels at the dialog's DPI, centred in the work
 // area.
 void SizeDialogClientArea(HWND dialog, int width, int height);

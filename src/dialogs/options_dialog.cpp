@@ -181,8 +181,10 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 } // namespace
 
 void ShowOptionsDialog(HWND owner) {
-    if (appState.optionsDialog)
-        return; // one copy at a time
+    if (appState.optionsDialog) { // one copy at a time
+        BringOpenDialogForward(appState.optionsDialog);
+        return;
+    }
     LoadLanguageSection(u"[OPTDLG]", CurrentLanguageFilePath());
 
     ShowEmptyDialog(owner, OptionsDialogProc, 0);

@@ -12,6 +12,7 @@
 
 PhysicalMonitorInfo physicalMonitor;
 MonitorControlState monitorState;
+SystemUptimeProc systemUptime = GetTickCount64;
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr int kReadAttempts = 3;
 constexpr DWORD kPauseAfterFailedReadMs = 60;
 constexpr int kPausePasses = 11;
 constexpr int kPauseBeforeReadMs = 10;
-constexpr DWORD kSystemJustStartedMs = 30000;
+constexpr ULONGLONG kSystemJustStartedMs = 30000;
 
 enum class Channel { Brightness, Contrast };
 
@@ -261,6 +262,7 @@ void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128]) {
 }
 
 void StartupDelay(int seconds) {
-    if (GetTickCount() < kSystemJustStartedMs)
+    // The 64-bit count: the 32-bit one wraps to zero every 49.7 days and would then look like a fresh boot.
+    if (systemUptime() < kSystemJustStartedMs)
         Sleep(static_cast<DWORD>(seconds) * 1000);
 }

@@ -76,4 +76,9 @@ void ReadMonitorIntoSliders(const ProfileRecord* record);
 void PauseWithMessages(int milliseconds);
 
 void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128]);
+
+// Milliseconds since the system started; tests replace it to start near boot or long after.
+using SystemUptimeProc = ULONGLONG(WINAPI*)();
+extern SystemUptimeProc systemUptime; // GetTickCount64
+// Sleeps the given seconds when the system started less than 30 s ago, so the desktop can settle.
 void StartupDelay(int seconds);

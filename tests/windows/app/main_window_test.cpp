@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/app_ids.h"
 #include "app/app_state.h"
 #include "app/tray.h"
 #include "controls/drawing.h"
+#include "dialogs/dialogs.h"
+#include "i18n/language.h"
 #include "icon_width.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/dxva2.h"
+#include "platform/wide.h"
 #include "scratch_folder.h"
 #include "simulated_monitor.h"
 
@@ -190,6 +195,113 @@ TEST(MainWindowTray, ClicksWhileADialogIsOpenOnlyBringItForward) {
 
     HandleTrayNotify(main.Window(), WM_MBUTTONDOWN);
     EXPECT_FALSE(PumpLikeTheProgram(300ms)) << "without a dialog the middle click ends the program";
+}
+
+// Steps that run one per timer tick while the About or Options dialog is up; then the dialog is closed as
+// Escape would close it, or destroyed past the deadline, so no test leaves one behind.
+struct DialogVisit {
+    std::vector<std::function<void(HWND)>> steps;
+    std::size_t next = 0;
+    ULONGLONG deadline = 0;
+};
+DialogVisit* currentVisit = nullptr;
+
+void CALLBACK VisitOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
+    DialogVisit& visit = *currentVisit;
+    HWND dialog = OpenProgramDialog();
+    if (!dialog || !IsWindowVisible(dialog))
+        return;
+    if (visit.next < visit.steps.size())
+        visit.steps[visit.next++](dialog);
+    else if (GetTickCount64() < visit.deadline)
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    else
+        DestroyWindow(dialog);
+}
+
+int VisibleDialogsOfThisThread() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window))
+                ++*reinterpret_cast<int*>(lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The window opened from the tray stays while the About or Options dialog is open over it, even when the
+// user clicks another program meanwhile; once the dialog has gone, the next click elsewhere hides it.
+TEST(MainWindowDialogs, TheWindowStaysShownWhileADialogIsOpenWhereverTheUserClicks) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    const std::u16string savedFolder = languageFolder;
+    languageFolder = ToU16(FreshScratchFolder(L"dialoglangs"));
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPED | WS_VISIBLE, 300, 300, 120,
+                                     80, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(elsewhere, nullptr);
+
+    const struct {
+        const char* name;
+        void (*show)(HWND);
+    } dialogs[] = {{"About", ShowAboutDialog}, {"Options", ShowOptionsDialog}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.name);
+        HandleTrayNotify(main.Window(), WM_LBUTTONDOWN);
+        EXPECT_TRUE(PumpLikeTheProgram(100ms));
+        ASSERT_TRUE(IsWindowVisible(main.Window()));
+        ASSERT_EQ(GetForegroundWindow(), main.Window());
+
+        HWND opened = nullptr;
+        bool shownWhenOpened = false, shownAfterClickElsewhere = false, elsewhereInFront = false;
+        bool openOneInFront = false;
+        int openDialogs = 0;
+        DialogVisit visit;
+        visit.deadline = GetTickCount64() + 10000;
+        visit.steps = {
+            [&](HWND dialog) {
+                opened = dialog;
+                shownWhenOpened = IsWindowVisible(main.Window());
+                SetForegroundWindow(elsewhere); // the user clicks another program
+            },
+            [&](HWND dialog) {
+                shownAfterClickElsewhere = IsWindowVisible(main.Window());
+                elsewhereInFront = GetForegroundWindow() == elsewhere;
+                d.show(main.Window()); // the same command once more
+                openOneInFront = GetForegroundWindow() == dialog;
+                openDialogs = VisibleDialogsOfThisThread();
+            },
+        };
+        currentVisit = &visit;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, VisitOpenDialog);
+        d.show(main.Window());
+        KillTimer(nullptr, timer);
+        currentVisit = nullptr;
+
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(visit.next, visit.steps.size());
+        EXPECT_TRUE(shownWhenOpened) << "the dialog taking the activation does not hide the window";
+        EXPECT_TRUE(elsewhereInFront) << "the test could not put another window in front";
+        EXPECT_TRUE(shownAfterClickElsewhere) << "a click elsewhere does not hide the window";
+        EXPECT_TRUE(openOneInFront) << "a second request brings the open dialog forward";
+        EXPECT_EQ(openDialogs, 1) << "and opens no second one";
+        EXPECT_FALSE(IsWindow(opened));
+
+        // Without a dialog the window is hidden again by the next click elsewhere.
+        EXPECT_TRUE(IsWindowVisible(main.Window()));
+        SetForegroundWindow(elsewhere);
+        const auto end = std::chrono::steady_clock::now() + 3s;
+        while (IsWindowVisible(main.Window()) && std::chrono::steady_clock::now() < end)
+            EXPECT_TRUE(PumpLikeTheProgram(20ms));
+        EXPECT_FALSE(IsWindowVisible(main.Window()));
+    }
+    DestroyWindow(elsewhere);
+    languageFolder = savedFolder;
 }
 
 } // namespace

@@ -229,4 +229,54 @@ TEST_F(AboutDialog, FontsHaveTheirSizesAndStylesAndAreReleasedWhenTheDialogEnds)
     EXPECT_NE(fonts[1], fonts[2]);
 }
 
+// The visible dialogs of this thread, the open About dialog among them.
+int VisibleDialogsOfThisThread() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window))
+                ++*reinterpret_cast<int*>(lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(AboutDialog, ASecondRequestWhileOpenBringsTheOpenOneForwardAndMakesNoOther) {
+    HWND elsewhere = nullptr, foregroundBefore = nullptr, foregroundAfter = nullptr;
+    HWND handleAfter = nullptr;
+    int dialogsAfter = 0;
+    ULONGLONG secondRequestMs = 0;
+    DialogRun run;
+    run.whileOpen = [&](HWND) {
+        // The user has gone on to another window meanwhile.
+        elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 120, 80,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(elsewhere);
+        foregroundBefore = GetForegroundWindow();
+        const ULONGLONG start = GetTickCount64();
+        ShowAboutDialog(owner_);
+        secondRequestMs = GetTickCount64() - start;
+        foregroundAfter = GetForegroundWindow();
+        handleAfter = appState.aboutDialog;
+        dialogsAfter = VisibleDialogsOfThisThread();
+    };
+    run.close = PressEscape;
+    Show(run);
+    if (elsewhere)
+        DestroyWindow(elsewhere);
+
+    ASSERT_NE(run.dialog, nullptr);
+    EXPECT_FALSE(run.forced) << "Escape did not end the dialog";
+    ASSERT_EQ(foregroundBefore, elsewhere) << "the test could not put another window in front";
+    EXPECT_EQ(foregroundAfter, run.dialog) << "the open dialog comes forward";
+    EXPECT_EQ(handleAfter, run.dialog);
+    EXPECT_EQ(dialogsAfter, 1) << "no second dialog";
+    EXPECT_LT(secondRequestMs, 2000u) << "the second request returns at once, not when a dialog ends";
+    EXPECT_EQ(appState.aboutDialog, nullptr);
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <set>
@@ -19,6 +20,7 @@
 #include "dialogs/autostart.h"
 #include "i18n/language.h"
 #include "i18n/language_list_combo.h"
+#include "i18n/text_keys.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/wide.h"
@@ -84,6 +86,7 @@ class OptionsDialogTest : public ::testing::Test {
     void SetUp() override {
         savedFolder_ = languageFolder;
         savedStartup_ = startupLanguageFile;
+        savedPath_ = startupLanguagePath;
         savedSettings_ = settings;
         savedOwner_ = appState.ownerWindow;
         appState.ownerWindow = nullptr;
@@ -91,7 +94,10 @@ class OptionsDialogTest : public ::testing::Test {
     void TearDown() override {
         languageFolder = savedFolder_;
         startupLanguageFile = savedStartup_;
+        startupLanguagePath = savedPath_;
         settings = savedSettings_;
+        runKeyCreate = RegCreateKeyW;
+        runValueSet = RegSetValueExW;
         appState.ownerWindow = savedOwner_;
         optionsQuestionBox = savedQuestion_;
         restartShellOpen = savedShell_;
@@ -151,7 +157,7 @@ class OptionsDialogTest : public ::testing::Test {
     }
 
   private:
-    std::u16string savedFolder_, savedStartup_;
+    std::u16string savedFolder_, savedStartup_, savedPath_;
     SettingsBlock savedSettings_ = {};
     HWND savedOwner_ = nullptr;
     OptionsQuestionBox savedQuestion_ = optionsQuestionBox;
@@ -441,6 +447,204 @@ TEST_F(OptionsDialogTest, RestartOpensTheScriptInTheProgramFolderAndEndsTheMainW
     EXPECT_EQ(GetWindowLongPtrW(owner, GWLP_USERDATA), 1);
     appState.ownerWindow = nullptr;
     DestroyWindow(owner);
+}
+
+void WriteRunValue(const std::wstring& text) {
+    HKEY run = nullptr;
+    ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, kRunKeyPath, &run), ERROR_SUCCESS);
+    RegSetValueExW(run, kAutoStartValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(run);
+}
+
+// The Run value's text; "(none)" when there is no value.
+std::wstring RunValueText() {
+    HKEY run = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &run) != ERROR_SUCCESS)
+        return L"(none)";
+    wchar_t text[1024] = {};
+    DWORD size = sizeof(text) - sizeof(wchar_t);
+    const LSTATUS status =
+        RegQueryValueExW(run, kAutoStartValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(run);
+    return status == ERROR_SUCCESS ? std::wstring(text) : L"(none)";
+}
+
+TEST_F(OptionsDialogTest, ApplyWithStartWithWindowsTickedRewritesAMovedOrUnquotedRunValue) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs")); // the dialog stays open after each Apply
+    settings.autoStartFlag = 1;
+    const std::wstring program = RunningProgramPath();
+    ASSERT_FALSE(program.empty());
+    const std::wstring stored[] = {
+        L"\"D:\\Portable\\Old place\\Glimra.exe\"", // the portable folder was moved since
+        program,                                    // this very program, unquoted
+    };
+    bool ticked = false;
+    std::vector<std::wstring> afterApply;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        ticked = IsDlgButtonChecked(dialog, IDC_RUN_WITH_SYSTEM) == BST_CHECKED;
+        for (const std::wstring& value : stored) {
+            WriteRunValue(value);
+            ClickApply(dialog);
+            afterApply.push_back(RunValueText());
+        }
+    }));
+    RemoveAutoStart();
+    EXPECT_TRUE(ticked);
+    ASSERT_EQ(afterApply.size(), 2u);
+    for (std::size_t i = 0; i < afterApply.size(); ++i)
+        EXPECT_EQ(afterApply[i], L"\"" + program + L"\"") << "stored before: " << stored[i];
+    EXPECT_EQ(settings.autoStartFlag, 1);
+}
+
+LSTATUS APIENTRY RunKeyDenied(HKEY, LPCWSTR, PHKEY) {
+    return ERROR_ACCESS_DENIED;
+}
+
+LSTATUS APIENTRY RunValueDenied(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD) {
+    return ERROR_ACCESS_DENIED;
+}
+
+struct OwnedBoxes {
+    HWND owner = nullptr;
+    std::vector<HWND> boxes;
+};
+
+// The visible message boxes (and other dialogs) that a window owns.
+std::vector<HWND> BoxesOwnedBy(HWND owner) {
+    OwnedBoxes found{owner, {}};
+    EnumThreadWindows(
+        GetWindowThreadProcessId(owner, nullptr),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto& search = *reinterpret_cast<OwnedBoxes*>(lParam);
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) &&
+                GetWindow(window, GW_OWNER) == search.owner)
+                search.boxes.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.boxes;
+}
+
+// The longest text of a box's labels: its message.
+std::wstring BoxMessage(HWND box) {
+    std::wstring longest;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM lParam) -> BOOL {
+            auto& text = *reinterpret_cast<std::wstring*>(lParam);
+            wchar_t className[16] = {}, label[512] = {};
+            GetClassNameW(child, className, 16);
+            GetWindowTextW(child, label, 512);
+            if (lstrcmpiW(className, L"Static") == 0 && lstrlenW(label) > static_cast<int>(text.size()))
+                text = label;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+TEST_F(OptionsDialogTest, AFailedRegistrationAtApplyShowsItsOwnWarningAndKeepsTheFlag) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    const struct {
+        RunKeyCreateProc create;
+        RunValueSetProc set;
+        uint8_t flagBefore;
+        bool keyFails;
+    } cases[] = {
+        // Flags left by a failed first registration: what a success (1) or a clearing (0) would change.
+        {RunKeyDenied, RegSetValueExW, 3, true},   // the Run key cannot be opened
+        {RegCreateKeyW, RunValueDenied, 2, false}, // the value cannot be written
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key fails " << c.keyFails << ", flag " << int(c.flagBefore));
+        RemoveAutoStart();
+        settings.autoStartFlag = c.flagBefore;
+        runKeyCreate = c.create;
+        runValueSet = c.set;
+        std::vector<std::wstring> messages;
+        bool dialogDisabled = false;
+        std::size_t boxesAfterwards = 99;
+        ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+            CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM, BST_CHECKED);
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_APPLY)));
+            const auto end = Clock::now() + std::chrono::seconds(10);
+            std::vector<HWND> boxes;
+            while (boxes.empty() && Clock::now() < end) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                boxes = BoxesOwnedBy(dialog);
+            }
+            for (HWND box : boxes)
+                messages.push_back(BoxMessage(box));
+            dialogDisabled = !IsWindowEnabled(dialog);
+            for (HWND box : boxes) {
+                while (IsWindow(box) && Clock::now() < end) {
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                }
+            }
+            // Answered only once Apply has run to its end (or a further box's loop takes it).
+            SendMessageW(dialog, WM_NULL, 0, 0);
+            boxesAfterwards = BoxesOwnedBy(dialog).size();
+        }));
+        const std::wstring expected = WideText(c.keyFails ? kErStartWithWin : kErStartWithWinsAdd);
+        const std::wstring other = WideText(c.keyFails ? kErStartWithWinsAdd : kErStartWithWin);
+        ASSERT_NE(expected, other);
+        ASSERT_EQ(messages.size(), 1u) << "one warning box";
+        EXPECT_EQ(messages[0], expected);
+        EXPECT_TRUE(dialogDisabled) << "the dialog owns its warning";
+        EXPECT_EQ(boxesAfterwards, 0u) << "no second box";
+        EXPECT_EQ(settings.autoStartFlag, c.flagBefore) << "a failure keeps the flag";
+        EXPECT_EQ(RunValueText(), L"(none)");
+    }
+}
+
+// A first start names the system language's file as Windows names the language ("English.lng"); the list
+// holds the file names upper-cased.
+TEST_F(OptionsDialogTest, TheSystemLanguageStoredInAnotherCaseIsStoredAsListedAtTheFirstApplyOnly) {
+    const std::wstring folder = MakeLanguageFolder();
+    const std::u16string system = SystemLanguageName(0);
+    ASSERT_FALSE(system.empty());
+    ASSERT_TRUE(WriteBytes(folder + ToWide(system) + L".lng", LanguageFileBytes(L"NAME=System's own\r\n")));
+    settings = {};
+    settings.autoStartFlag = 0;
+    SetLanguageFileName(settings, SelectLanguage(GetLanguageFileName(settings), ToU16(folder)));
+    const std::u16string asWindowsNamesIt = system + u".lng";
+    ASSERT_EQ(GetLanguageFileName(settings), asWindowsNamesIt);
+    question = {};
+    question.answer = IDNO;
+    shellCall = {};
+    optionsQuestionBox = RecordQuestion;
+    restartShellOpen = RecordShellOpen;
+
+    std::u16string preselected;
+    for (int apply = 1; apply <= 2; ++apply) {
+        bool closedByApply = false;
+        ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+            if (apply == 1)
+                preselected =
+                    LanguageFileAt(static_cast<int>(SendMessageW(Combo(dialog), CB_GETCURSEL, 0, 0)) + 1);
+            ClickApply(dialog);
+            const auto end = Clock::now() + std::chrono::seconds(5);
+            while (IsWindow(dialog) && Clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            closedByApply = !IsWindow(dialog);
+        }));
+        EXPECT_TRUE(closedByApply) << "Apply " << apply;
+        if (apply == 1) {
+            EXPECT_EQ(lstrcmpiW(ToWide(preselected).c_str(), ToWide(asWindowsNamesIt).c_str()), 0)
+                << "the running language is preselected";
+            EXPECT_NE(preselected, asWindowsNamesIt);
+            EXPECT_EQ(question.calls, 1) << "the first Apply stores another name and asks";
+        } else {
+            EXPECT_EQ(question.calls, 1) << "the second Apply changes nothing and asks nothing";
+        }
+        EXPECT_EQ(GetLanguageFileName(settings), preselected) << "Apply " << apply;
+    }
+    EXPECT_EQ(shellCall.calls, 0);
 }
 
 } // namespace

@@ -116,6 +116,8 @@ class DataFileTest : public ::testing::Test {
 
     void TearDown() override {
         dataFileErrorBox = MessageBoxExW;
+        runKeyCreate = RegCreateKeyW;
+        runValueSet = RegSetValueExW;
         host_.reset();
         appState.dataFilePath[0] = L'\0';
     }
@@ -383,7 +385,8 @@ TEST_F(DataFileTest, SaveReplacesAnEarlierFileWhole) {
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     // Left over from an interrupted save, hidden and read-only as a sync tool may leave it.
     WriteBytes(path_ + L".new", std::vector<uint8_t>(20000, 0x11));
-    ASSERT_TRUE(SetFileAttributesW((path_ + L".new").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(
+        SetFileAttributesW((path_ + L".new").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
     EXPECT_EQ(ARRAY_FileSave(path_.c_str()), 1);
     EXPECT_EQ(ReadBytes(path_).size(), 5108u);
     EXPECT_FALSE(Exists(path_ + L".new"));
@@ -395,7 +398,8 @@ TEST_F(DataFileTest, ASaveWaitsForAScannerThatHoldsTheFileForAMoment) {
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     settings.startCount = 77;
     // As a virus scanner reads a file just written: open without delete sharing, let go soon after.
-    HANDLE held = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     HANDLE letGo = CreateThread(
         nullptr, 0,
@@ -411,6 +415,78 @@ TEST_F(DataFileTest, ASaveWaitsForAScannerThatHoldsTheFileForAMoment) {
     CloseHandle(letGo);
     EXPECT_EQ(Int32At(ReadBytes(path_), 20), 77);
     EXPECT_TRUE(shownBoxes.empty());
+}
+
+int registryCalls = 0;
+
+LSTATUS APIENTRY RunKeyDenied(HKEY, LPCWSTR, PHKEY) {
+    ++registryCalls;
+    return ERROR_ACCESS_DENIED;
+}
+
+LSTATUS APIENTRY RunValueDenied(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD) {
+    ++registryCalls;
+    return ERROR_ACCESS_DENIED;
+}
+
+LSTATUS APIENTRY CountedRunKeyCreate(HKEY root, LPCWSTR subKey, PHKEY result) {
+    ++registryCalls;
+    return RegCreateKeyW(root, subKey, result);
+}
+
+LSTATUS APIENTRY CountedRunValueSet(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                                    DWORD size) {
+    ++registryCalls;
+    return RegSetValueExW(key, name, reserved, type, data, size);
+}
+
+TEST_F(DataFileTest, AFailedFirstRegistrationIsStoredAndTheNextStartRegistersNothing) {
+    const struct {
+        RunKeyCreateProc create;
+        RunValueSetProc set;
+        uint8_t code;
+    } cases[] = {
+        {RunKeyDenied, CountedRunValueSet, kAutoStartKeyFailed},
+        {CountedRunKeyCreate, RunValueDenied, kAutoStartValueFailed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.code));
+        RemoveAutoStart();
+        DeleteFileW(path_.c_str());
+        settings = {};
+        ProfileTableReset();
+        runKeyCreate = c.create;
+        runValueSet = c.set;
+        EXPECT_EQ(ARRAY_FileLoad(path_.c_str()), 0);
+        InitProfiles();
+        EXPECT_EQ(settings.autoStartFlag, c.code) << "the failure is stored as it came";
+        SaveSettings();
+        std::vector<uint8_t> bytes = ReadBytes(path_);
+        ASSERT_EQ(bytes.size(), 5108u);
+        EXPECT_EQ(bytes[102], c.code);
+
+        // The next start, with a registry that would accept the value now.
+        settings = {};
+        ProfileTableReset();
+        runKeyCreate = CountedRunKeyCreate;
+        runValueSet = CountedRunValueSet;
+        registryCalls = 0;
+        ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
+        InitProfiles();
+        EXPECT_EQ(registryCalls, 0) << "only the first start registers";
+        EXPECT_EQ(settings.autoStartFlag, c.code);
+        EXPECT_EQ(settings.startCount, 2);
+        SaveSettings();
+        bytes = ReadBytes(path_);
+        ASSERT_EQ(bytes.size(), 5108u);
+        EXPECT_EQ(bytes[102], c.code);
+        HKEY run = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &run) == ERROR_SUCCESS) {
+            EXPECT_NE(RegQueryValueExW(run, kAutoStartValueName, nullptr, nullptr, nullptr, nullptr),
+                      ERROR_SUCCESS);
+            RegCloseKey(run);
+        }
+    }
 }
 
 } // namespace

@@ -171,20 +171,28 @@ TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
     ResetMonitorControl();
     InitPhysicalMonitor();
     EnableMonitorSliders(true);
+    // Nothing queued: each pass of the pause before a read then sleeps instead of handling a message.
+    MSG queued;
+    while (PeekMessageW(&queued, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&queued);
 
+    const uint64_t startedAt = EpochMilliseconds();
     const auto start = std::chrono::steady_clock::now();
     ReadMonitorIntoSliders(nullptr);
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
+    // In call order: the brightness read that answers, then the three contrast attempts.
     const auto reads = monitor.Calls("GetVCPFeatureAndVCPFeatureReply");
-    int contrastReads = 0, brightnessReads = 0;
-    for (const SimulatorCall& read : reads) {
-        contrastReads += read.code == 0x12;
-        brightnessReads += read.code == 0x10;
-    }
-    EXPECT_EQ(brightnessReads, 1);
-    EXPECT_EQ(contrastReads, 3);
-    EXPECT_GE(elapsed, 180ms) << "a 60 ms pause follows each failed attempt";
+    ASSERT_EQ(reads.size(), 4u);
+    EXPECT_EQ(reads[0].code, 0x10);
+    for (std::size_t i = 1; i < 4; ++i)
+        EXPECT_EQ(reads[i].code, 0x12) << i;
+    // The log's clock counts whole milliseconds: a little under each pause still proves it was there.
+    EXPECT_GE(reads[0].epochMs - startedAt, 100u) << "11 passes of 10 ms before the brightness read";
+    EXPECT_GE(reads[1].epochMs - reads[0].epochMs, 100u) << "11 passes of 10 ms before the contrast read";
+    EXPECT_GE(reads[2].epochMs - reads[1].epochMs, 50u) << "60 ms after the first failed attempt";
+    EXPECT_GE(reads[3].epochMs - reads[2].epochMs, 50u) << "60 ms after the second failed attempt";
+    EXPECT_GE(elapsed, 400ms) << "two pauses of 110 ms and 60 ms after each of the three failed attempts";
     EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
     EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
     EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
@@ -423,3 +431,37 @@ TEST(Dxva2Loading, WithoutTheSearchFlagTheSystemFoldersCopyIsLoadedByItsFullPath
     UnloadDxva2();
     DeleteFileW(planted.c_str());
 }
+
+namespace {
+
+ULONGLONG fakeUptimeMs = 0;
+ULONGLONG WINAPI FakeUptime() {
+    return fakeUptimeMs;
+}
+
+TEST(StartupDelay, OnlyAStartWithinThirtySecondsOfBootWaits) {
+    const SystemUptimeProc saved = systemUptime;
+    systemUptime = FakeUptime;
+    const struct {
+        ULONGLONG uptimeMs;
+        bool waits;
+    } cases[] = {
+        {29'999, true},
+        {30'000, false},
+        {3'600'000, false},
+        {(1ULL << 32) + 10'000, false}, // up for 49.7 days: a 32-bit count has just wrapped to 10 s
+    };
+    for (const auto& c : cases) {
+        fakeUptimeMs = c.uptimeMs;
+        const auto start = std::chrono::steady_clock::now();
+        StartupDelay(1);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (c.waits)
+            EXPECT_GE(elapsed, 950ms) << "up for " << c.uptimeMs << " ms: the given seconds are waited";
+        else
+            EXPECT_LT(elapsed, 500ms) << "up for " << c.uptimeMs << " ms: no wait";
+    }
+    systemUptime = saved;
+}
+
+} // namespace
