@@ -76,7 +76,7 @@ bool PauseBetweenTrayAttempts() {
     } else {
         Sleep(1);
     }
-    Sleep(GetTickCount() < 30000 ? 500 : 100);
+    Sleep(GetTickCount64() < 30000 ? 500 : 100); // the 64-bit count: the 32-bit one wraps every 49.7 days
     return true;
 }
 
