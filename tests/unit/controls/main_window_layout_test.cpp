@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,4 +75,49 @@ TEST(MainWindowLayout, ScaledWindowKeepsEveryControlInsideAndInItsRelativePlace)
         EXPECT_EQ(layout.title.right, layout.width);
         EXPECT_EQ(layout.titleShadow.left - layout.title.left, layout.titleShadow.top - layout.title.top);
     }
+}
+
+TEST(MainWindowLayout, EachFurtherDisplayAddsOneGroupBesideTheOthersWithTheButtonsUnderAll) {
+    for (int dpi : {96, 120, 144, 192}) {
+        const MainWindowLayout one = LayoutMainWindow(dpi);
+        for (int count : {2, 3}) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, " << count << " groups");
+            const MainWindowLayout layout = LayoutMainWindow(dpi, count);
+            ASSERT_EQ(layout.groups.size(), static_cast<std::size_t>(count));
+            EXPECT_NEAR(layout.width, (294 + (count - 1) * 288) * dpi / 96.0, 1.0);
+            EXPECT_EQ(layout.height, one.height);
+            EXPECT_EQ(layout.brightnessSlider, one.brightnessSlider) << "the first group stays where it was";
+            EXPECT_EQ(layout.resetButton, one.resetButton);
+            EXPECT_EQ(layout.width - (layout.menuButton.x + layout.menuButton.width),
+                      one.width - (one.menuButton.x + one.menuButton.width))
+                << "the menu button keeps its margin to the right edge";
+            EXPECT_EQ(layout.title.right, layout.width);
+            std::vector<ScaledBox> boxes{layout.resetButton, layout.menuButton};
+            for (const SliderGroupBoxes& group : layout.groups)
+                boxes.insert(boxes.end(), {group.brightnessSlider, group.contrastSlider, group.videoSlider});
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                EXPECT_GE(boxes[i].x, 0);
+                EXPECT_LE(boxes[i].x + boxes[i].width, layout.width);
+                for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                    const bool apart = boxes[i].x + boxes[i].width <= boxes[j].x ||
+                                       boxes[j].x + boxes[j].width <= boxes[i].x ||
+                                       boxes[i].y + boxes[i].height <= boxes[j].y ||
+                                       boxes[j].y + boxes[j].height <= boxes[i].y;
+                    EXPECT_TRUE(apart) << "boxes " << i << " and " << j << " overlap";
+                }
+            }
+            for (std::size_t g = 1; g < layout.groups.size(); ++g) {
+                const SliderGroupBoxes& group = layout.groups[g];
+                const SliderGroupBoxes& before = layout.groups[g - 1];
+                EXPECT_GT(group.brightnessSlider.x, before.videoSlider.x) << "left to right";
+                for (const auto& [box, first] : {std::pair{group.brightnessSlider, one.brightnessSlider},
+                                                 std::pair{group.videoSlider, one.videoSlider}}) {
+                    EXPECT_EQ(box.y, first.y);
+                    EXPECT_EQ(box.width, first.width);
+                    EXPECT_EQ(box.height, first.height);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(LayoutMainWindow(96, 0).width, 294) << "no display still lays out one group";
 }
