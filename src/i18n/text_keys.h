@@ -30,6 +30,8 @@ inline constexpr TextKey kCancel{
     u"[MAINMENU]", u"\u0421ancel", // the key begins with the Cyrillic capital Es, not the Latin C
     u"Отмена"};
 inline constexpr TextKey kExit{u"[MAINMENU]", u"Exit", u"Выйти"};
+// Shown with two or more displays: one slider moves the same slider of every display.
+inline constexpr TextKey kLinkMonitors{u"[MAINMENU]", u"LinkMonitors", u"Связать мониторы"};
 
 // [ABOUTDLG]
 inline constexpr TextKey kAboutDlgAboutProgram{u"[ABOUTDLG]", u"AboutProgram", u"О программе"};
@@ -97,6 +99,7 @@ inline constexpr TextKey kAllTextKeys[] = {
     kMainMenuProgramSetting,
     kCancel,
     kExit,
+    kLinkMonitors,
     kAboutDlgAboutProgram,
     kDescPrg,
     kDescDonate,

@@ -20,6 +20,7 @@ TEXTS = {
     "ProgramSetting": "设置",
     "Cancel": "取消",
     "Exit": "退出",
+    "LinkMonitors": "联动显示器",
     "DescPrg": "调节显示器的亮度和对比度",
     "DescDonate": "支持本项目",
     "ChooseLanguage": "选择语言",

@@ -18,6 +18,7 @@ TEXTS = {
     "ProgramSetting": "Settings",
     "Cancel": "Cancel",
     "Exit": "Exit",
+    "LinkMonitors": "Link monitors",
     "DescPrg": "Adjusts the brightness and contrast of the monitor",
     "DescDonate": "Support the project",
     "ChooseLanguage": "Choose language",

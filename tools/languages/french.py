@@ -21,6 +21,7 @@ TEXTS = {
     "ProgramSetting": "Paramètres",
     "Cancel": "Annuler",
     "Exit": "Quitter",
+    "LinkMonitors": "Lier les moniteurs",
     "DescPrg": "Règle la luminosité et le contraste du moniteur",
     "DescDonate": "Soutenir le projet",
     "ChooseLanguage": "Choisir la langue",

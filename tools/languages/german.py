@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "Einstellungen",
     "Cancel": "Abbrechen",
     "Exit": "Beenden",
+    "LinkMonitors": "Monitore koppeln",
     "DescPrg": "Stellt Helligkeit und Kontrast des Monitors ein",
     "DescDonate": "Projekt unterstützen",
     "ChooseLanguage": "Sprache auswählen",

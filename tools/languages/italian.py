@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "Impostazioni",
     "Cancel": "Annulla",
     "Exit": "Esci",
+    "LinkMonitors": "Collega i monitor",
     "DescPrg": "Regola la luminosità e il contrasto del monitor",
     "DescDonate": "Sostieni il progetto",
     "ChooseLanguage": "Scegli la lingua",

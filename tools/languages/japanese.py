@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "設定",
     "Cancel": "キャンセル",
     "Exit": "終了",
+    "LinkMonitors": "モニターを連動",
     "DescPrg": "モニターの明るさとコントラストを調整します",
     "DescDonate": "プロジェクトを支援する",
     "ChooseLanguage": "言語の選択",

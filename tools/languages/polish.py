@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "Ustawienia",
     "Cancel": "Anuluj",
     "Exit": "Zakończ",
+    "LinkMonitors": "Połącz monitory",
     "DescPrg": "Regulacja jasności i kontrastu monitora",
     "DescDonate": "Wesprzyj projekt",
     "ChooseLanguage": "Wybierz język",

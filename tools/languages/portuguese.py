@@ -20,6 +20,7 @@ TEXTS = {
     "ProgramSetting": "Configurações",
     "Cancel": "Cancelar",
     "Exit": "Sair",
+    "LinkMonitors": "Vincular monitores",
     "DescPrg": "Ajusta o brilho e o contraste do monitor",
     "DescDonate": "Apoiar o projeto",
     "ChooseLanguage": "Escolher idioma",

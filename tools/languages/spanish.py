@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "Configuración",
     "Cancel": "Cancelar",
     "Exit": "Salir",
+    "LinkMonitors": "Vincular monitores",
     "DescPrg": "Ajusta el brillo y el contraste del monitor",
     "DescDonate": "Apoyar el proyecto",
     "ChooseLanguage": "Elegir idioma",

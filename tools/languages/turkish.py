@@ -19,6 +19,7 @@ TEXTS = {
     "ProgramSetting": "Ayarlar",
     "Cancel": "İptal",
     "Exit": "Çıkış",
+    "LinkMonitors": "Monitörleri bağla",
     "DescPrg": "Monitörün parlaklığını ve kontrastını ayarlar",
     "DescDonate": "Projeyi destekle",
     "ChooseLanguage": "Dil seçin",
