@@ -226,6 +226,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_NCACTIVATE:
         aboutFocus.OnNcActivate(wParam);
         return FALSE;
+    case kGetDpiScaledSizeMessage:
+        return AnswerDpiScaledSize(dialog, wParam, lParam, kClientWidth, kClientHeight);
     case kDpiChangedMessage:
         LayOutAtDpi(dialog, *session, TakeSuggestedPlace(dialog, wParam, lParam));
         return TRUE;

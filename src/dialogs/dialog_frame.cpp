@@ -71,10 +71,25 @@ void PlaceDialogControl(const DialogControl& control, HFONT font, int dpi) {
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+INT_PTR AnswerDpiScaledSize(HWND dialog, WPARAM wParam, LPARAM lParam, int width, int height) {
+    auto* size = reinterpret_cast<SIZE*>(lParam);
+    const int dpi = static_cast<int>(wParam);
+    if (!size || dpi <= 0)
+        return FALSE;
+    const RECT frame = FrameForClient(ScaleForDpi(width, dpi), ScaleForDpi(height, dpi),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), dpi);
+    size->cx = frame.right - frame.left;
+    size->cy = frame.bottom - frame.top;
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
 int TakeSuggestedPlace(HWND dialog, WPARAM wParam, LPARAM lParam) {
     if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
         SetWindowPos(dialog, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0); // handled
     return HIWORD(wParam);
 }
 

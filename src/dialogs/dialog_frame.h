@@ -19,7 +19,8 @@ INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
 // area.
 void SizeDialogClientArea(HWND dialog, int width, int height);
 
-constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED
+constexpr UINT kDpiChangedMessage = 0x02E0;       // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4; // WM_GETDPISCALEDSIZE
 
 // Windows 10 1703 and later rescale a per-monitor dialog themselves on a DPI change and hand every control
 // the dialog manager's font; our dialogs make their own fonts and layout, so that is turned off for the
@@ -37,6 +38,10 @@ DialogControl CreateDialogControl(HWND parent, const wchar_t* className, const s
                                   DWORD style, const ScaledBox& box, int id, HFONT font, int dpi);
 // Lays the control out again at dpi: its box scaled, and font (none when 0).
 void PlaceDialogControl(const DialogControl& control, HFONT font, int dpi);
+// Answers WM_GETDPISCALEDSIZE for a dialog whose client area is width × height 96-DPI pixels: the frame
+// for that client area at the new DPI, so the rectangle WM_DPICHANGED then suggests fits the layout exactly
+// rather than the old frame scaled.
+INT_PTR AnswerDpiScaledSize(HWND dialog, WPARAM wParam, LPARAM lParam, int width, int height);
 // The new DPI of WM_DPICHANGED, and the dialog moved and sized to the rectangle the message suggests.
 int TakeSuggestedPlace(HWND dialog, WPARAM wParam, LPARAM lParam);
 

@@ -206,6 +206,8 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_NCACTIVATE:
         dialogState.focus.OnNcActivate(wParam);
         return FALSE;
+    case kGetDpiScaledSizeMessage:
+        return AnswerDpiScaledSize(dialog, wParam, lParam, kClientWidth, kClientHeight);
     case kDpiChangedMessage:
         LayOutAtDpi(TakeSuggestedPlace(dialog, wParam, lParam));
         return TRUE;

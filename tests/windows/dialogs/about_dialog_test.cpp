@@ -15,6 +15,7 @@
 #include "i18n/language.h"
 #include "i18n/text_table.h"
 #include "monitor/settings_records.h"
+#include "platform/dpi.h"
 #include "platform/wide.h"
 
 namespace {
@@ -239,6 +240,9 @@ TEST_F(AboutDialog, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
         LONG title = 0, text = 0, link = 0, donateFont = 0;
         int pictureWidth = 0;
         bool oldFontsGone = false, oldPictureGone = false;
+        bool sizeAnswered = false;
+        SIZE size{100, 100};
+        RECT expectedFrame{};
     } seen;
     const RECT suggested{30, 40, 30 + 430, 40 + 560};
     DialogRun run;
@@ -262,6 +266,10 @@ TEST_F(AboutDialog, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
         const HICON oldPicture =
             reinterpret_cast<HICON>(SendMessageW(GetDlgItem(dialog, IDC_ABOUT_PICTURE), STM_GETICON, 0, 0));
 
+        // Asked first for its size at the new scale: its own client area, not the old frame scaled.
+        seen.sizeAnswered = SendMessageW(dialog, 0x02E4, 144, reinterpret_cast<LPARAM>(&seen.size)) == TRUE;
+        seen.expectedFrame = FrameForClient(420, 510, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                            static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), 144);
         SendMessageW(dialog, 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(dialog, &seen.frame);
         seen.page = rectOf(IDC_ABOUT_PROGRAM_PAGE);
@@ -282,6 +290,9 @@ TEST_F(AboutDialog, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
 
     ASSERT_NE(run.dialog, nullptr);
     EXPECT_FALSE(run.forced);
+    EXPECT_TRUE(seen.sizeAnswered);
+    EXPECT_EQ(seen.size.cx, seen.expectedFrame.right - seen.expectedFrame.left);
+    EXPECT_EQ(seen.size.cy, seen.expectedFrame.bottom - seen.expectedFrame.top);
     EXPECT_EQ(seen.frame.left, suggested.left);
     EXPECT_EQ(seen.frame.top, suggested.top);
     EXPECT_EQ(seen.frame.right, suggested.right);

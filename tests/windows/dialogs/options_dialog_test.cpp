@@ -302,7 +302,9 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     const RECT suggested{20, 30, 20 + 450, 30 + 540};
     RECT frame{}, languageFrame{}, combo{}, runWithSystem{}, apply{};
     LONG frameFont = 0, checkFont = 0, applyFont = 0;
-    bool oldFrameFontGone = false;
+    bool oldFrameFontGone = false, answered = false;
+    SIZE size{};
+    RECT expectedFrame{};
     auto rectIn = [](HWND control, HWND parent) {
         RECT rect{};
         GetWindowRect(control, &rect);
@@ -317,6 +319,9 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
         HWND languages = GetDlgItem(dialog, IDC_LANGUAGE_FRAME);
         const HFONT oldFrameFont = reinterpret_cast<HFONT>(SendMessageW(languages, WM_GETFONT, 0, 0));
+        answered = SendMessageW(dialog, 0x02E4, 144, reinterpret_cast<LPARAM>(&size)) == TRUE;
+        expectedFrame = FrameForClient(441, 510, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), 144);
         SendMessageW(dialog, 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(dialog, &frame);
         languageFrame = rectIn(languages, dialog);
@@ -329,6 +334,9 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
         oldFrameFontGone = GetObjectType(oldFrameFont) == 0;
     }));
 
+    EXPECT_TRUE(answered) << "the size at the new scale is the dialog's own";
+    EXPECT_EQ(size.cx, expectedFrame.right - expectedFrame.left);
+    EXPECT_EQ(size.cy, expectedFrame.bottom - expectedFrame.top);
     EXPECT_EQ(frame.left, suggested.left);
     EXPECT_EQ(frame.top, suggested.top);
     EXPECT_EQ(frame.right, suggested.right);
