@@ -127,7 +127,7 @@ HFONT CreatePixelFont(int height, int escapement, const wchar_t* face) {
 
 // The window is shown next to the notification area, so it is laid out for the monitor holding it.
 HMONITOR TrayMonitor() {
-    return MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
+    return TaskbarMonitor();
 }
 
 RECT WorkAreaOf(HMONITOR monitor) {
@@ -181,8 +181,8 @@ void ApplyMainWindowDpi(HWND window, int dpi, const RECT* place = nullptr) {
         LayoutMainWindowControls(Controls(), dpi);
     }
     ScaleToolTip(dpi);
-    SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width, layout.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
+    SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width,
+                 layout.height, SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -357,6 +357,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             AddTrayIcon(window, kProgramTitle, kTrayIconName, 0);
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    // The notification area's icon size follows the scale of the taskbar's monitor, which may not be the
+    // window's: any change of scale, of the displays or of the work area is a moment to check it.
+    if (message == kDpiChangedMessage || message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE)
+        FollowTaskbarScale();
     if (NoteDisplayChange(window, message, wParam))
         return DefWindowProcW(window, message, wParam, lParam);
 
@@ -364,7 +368,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CREATE:
         SetTimer(window, IDT_REMINDERS, kReminderDelayMs, nullptr);
         AddTrayIcon(window, kProgramTitle, kTrayIconName, -1);
-        RegisterSessionNotifications(window);
+        StartSessionNotifications(window);
         return 1;
     case WM_TIMER:
         // Start-up's own waits handle messages too; the timer keeps ticking until the start is counted.
@@ -373,6 +377,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             RunReminderCheck(window);
         } else if (wParam == IDT_DISPLAY_SETTLE) {
             RefindMonitor(window);
+        } else if (wParam == IDT_SESSION_RETRY) {
+            RetrySessionNotifications(window);
         }
         break;
     case WM_SETCURSOR: {

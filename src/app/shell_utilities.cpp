@@ -3,6 +3,8 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "platform/system_library.h"
+
 namespace {
 
 constexpr std::size_t kResourceNameLength = 31;
@@ -49,9 +51,17 @@ HICON LoadIconResource(std::wstring_view name, HMODULE module, bool shared) {
     return LoadIconAtSize(name, module, 0, 0, shared ? LR_SHARED : 0);
 }
 
-HICON LoadSmallIconResource(std::wstring_view name) {
-    // The image made for the small-icon size, which the notification area shows unscaled.
-    return LoadIconAtSize(name, nullptr, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+HICON LoadIconScaledDown(std::wstring_view name, int size) {
+    const std::wstring resource(name.substr(0, kResourceNameLength));
+    HMODULE module = GetModuleHandleW(nullptr);
+    // Common controls 6 (the manifest's), looked up at run time: the function is missing from version 5.
+    using Function = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    const auto scaleDown =
+        LibraryFunction<Function>(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown");
+    HICON icon = nullptr;
+    if (scaleDown && SUCCEEDED(scaleDown(module, resource.c_str(), size, size, &icon)) && icon)
+        return icon;
+    return LoadIconAtSize(name, module, size, size, 0);
 }
 
 void SetWindowIconFromResource(HWND window, std::wstring_view name, bool fromResource) {

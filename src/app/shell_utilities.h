@@ -24,9 +24,10 @@ std::wstring AddTrailingBackslash(std::wstring_view path);
 // means the program's own. Returns 0 when it cannot be loaded.
 HICON LoadIconResource(std::wstring_view name, HMODULE module, bool shared);
 
-// An icon of the program's own resources at the system's small-icon size (SM_CXSMICON), not shared: the
-// caller destroys it. Returns 0 when it cannot be loaded.
-HICON LoadSmallIconResource(std::wstring_view name);
+// An icon of the program's own resources at size × size pixels: the image of that size, or a larger one
+// scaled down, never a smaller one stretched (LoadIconWithScaleDown; plain LoadImageW where common controls
+// 6 are missing). Not shared: the caller destroys it. Returns 0 when it cannot be loaded.
+HICON LoadIconScaledDown(std::wstring_view name, int size);
 
 // Makes an icon the window's large icon: from the program's resources (shared) when fromResource is
 // set, otherwise from the icon file of that name. Nothing happens when it cannot be loaded.

@@ -13,6 +13,7 @@
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/monitor_control.h"
+#include "platform/dpi.h"
 #include "platform/shell_open.h"
 #include "platform/wide.h"
 #include "update/update_check.h"
@@ -47,11 +48,21 @@ void OpenHelpFile() {
     OpenWithShell(appState.ownerWindow, L"Open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
-// The icon is made at the small-icon size, the one the notification area shows, so it is never scaled
-// soft; the icon it replaces is not shared and is destroyed.
-void ReplaceTrayIcon(NOTIFYICONDATAW& data, const wchar_t* iconName) {
+int TaskbarMonitorDpi() {
+    return MonitorDpi(TaskbarMonitor());
+}
+
+// What the held icon was made from, so a new scale can make it again.
+std::wstring heldIconName;
+int heldIconSize = 0;
+
+// The icon is made at the size the notification area shows, so it is never scaled soft; the icon it
+// replaces is not shared and is destroyed.
+void ReplaceTrayIcon(NOTIFYICONDATAW& data, std::wstring_view iconName) {
     HICON previous = data.hIcon;
-    data.hIcon = LoadSmallIconResource(iconName);
+    heldIconName = iconName;
+    heldIconSize = TrayIconSize();
+    data.hIcon = LoadIconScaledDown(iconName, heldIconSize);
     if (previous && previous != data.hIcon)
         DestroyIcon(previous);
 }
@@ -61,6 +72,28 @@ void AppendItem(HMENU menu, int id, const TextKey& key) {
 }
 
 } // namespace
+
+TaskbarDpiProc taskbarDpi = TaskbarMonitorDpi;
+
+HMONITOR TaskbarMonitor() {
+    return MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
+}
+
+int TrayIconSize() {
+    return SmallIconSizeForDpi(taskbarDpi());
+}
+
+void FollowTaskbarScale() {
+    NOTIFYICONDATAW& data = appState.trayIconData;
+    if (!data.hIcon || TrayIconSize() == heldIconSize)
+        return; // no icon (not added yet, or removed at the end), or already made at this size
+    const std::wstring name = heldIconName;
+    ReplaceTrayIcon(data, name);
+    // Only the image changes: with NIF_INFO the shell would show the last balloon again.
+    NOTIFYICONDATAW change = data;
+    change.uFlags = NIF_ICON;
+    Shell_NotifyIconW(NIM_MODIFY, &change);
+}
 
 // One pending message is handled between attempts, so a shell that is still starting can answer.
 bool PauseBetweenTrayAttempts() {
@@ -130,6 +163,7 @@ int RemoveTrayIcon() {
         DestroyIcon(data.hIcon);
         data.hIcon = nullptr;
     }
+    heldIconSize = 0;
     Shell_NotifyIconW(NIM_DELETE, &data);
     return 1;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -19,7 +20,6 @@
 #include "platform/dpi.h"
 #include "platform/dpi_scale.h"
 #include "platform/shell_open.h"
-#include "platform/system_library.h"
 #include "platform/wide.h"
 #include "resources/resource_ids.h"
 
@@ -45,78 +45,118 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-// The resource's image of that size, or a larger one scaled down, never a smaller one stretched
-// (LoadIconWithScaleDown, common controls 6, looked up at run time); plain LoadImage where it is missing.
-UniqueIcon LoadIconAtSize(const wchar_t* name, int size) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    using Function = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-    const auto scaleDown = LibraryFunction<Function>(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown");
-    HICON icon = nullptr;
-    if (scaleDown && SUCCEEDED(scaleDown(module, name, size, size, &icon)) && icon)
-        return UniqueIcon(icon);
-    return UniqueIcon(static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, size, size, 0)));
-}
+enum class LabelFont { kTitle, kText, kLink, kDonate, kNone };
+
+// The labels at 96 DPI, in the order they are made.
+struct LabelLayout {
+    int id;
+    DWORD style;
+    ScaledBox box;
+    LabelFont font;
+};
+constexpr LabelLayout kLabels[] = {
+    {IDC_ABOUT_PRODUCT, SS_CENTER, {10, 10, 260, 40}, LabelFont::kTitle},
+    {IDC_ABOUT_VERSION, SS_CENTER, {10, 40, 260, 26}, LabelFont::kText},
+    {IDC_ABOUT_RULE, SS_CENTER, {10, 55, 260, 20}, LabelFont::kText},
+    // A long address keeps to its one line: the middle of its path gives way to an ellipsis.
+    {IDC_ABOUT_PROGRAM_PAGE, SS_CENTER | SS_NOTIFY | SS_PATHELLIPSIS, {40, 75, 200, 18}, LabelFont::kLink},
+    {IDC_ABOUT_PICTURE, SS_ICON, {80, 110, kPictureSize, kPictureSize}, LabelFont::kNone},
+    {IDC_ABOUT_DESCRIPTION, SS_CENTER, {27, 252, 225, 44}, LabelFont::kText},
+    {IDC_ABOUT_DONATE, SS_CENTER | SS_NOTIFY, {27, 292, 225, 24}, LabelFont::kDonate},
+};
+// What is made for one DPI: the four fonts and the picture.
+struct ScaledResources {
+    UniqueFont title;  // 14 pt bold
+    UniqueFont text;   // 10 pt bold
+    UniqueFont link;   // 10 pt bold underlined
+    UniqueFont donate; // 11 pt bold underlined
+    UniqueIcon picture;
+};
 
 // Everything one showing of the dialog owns; released when ShowAboutDialog returns, after the dialog
 // and its controls are gone.
 struct AboutSession {
-    UniqueFont titleFont;  // 14 pt bold
-    UniqueFont textFont;   // 10 pt bold
-    UniqueFont linkFont;   // 10 pt bold underlined
-    UniqueFont donateFont; // 11 pt bold underlined
+    ScaledResources scaled;
     UniqueBrush background;
-    UniqueIcon picture;
     HCURSOR hand = nullptr; // shared resource, never destroyed
+    DialogControl controls[std::size(kLabels)];
     bool destroyed = false;
 };
 
 // Remembered focus across deactivation, kept apart from the Options dialog's.
 FocusMemory aboutFocus;
 
-HWND CreateLabel(HWND dialog, const std::wstring& text, DWORD extraStyle, int x, int y, int width, int height,
-                 int id, HFONT font) {
-    return CreateDialogControl(dialog, L"STATIC", text, WS_CHILD | WS_VISIBLE | extraStyle, x, y, width,
-                               height, id, font);
+HFONT FontOf(const ScaledResources& scaled, LabelFont font) {
+    switch (font) {
+    case LabelFont::kTitle:
+        return scaled.title.get();
+    case LabelFont::kText:
+        return scaled.text.get();
+    case LabelFont::kLink:
+        return scaled.link.get();
+    case LabelFont::kDonate:
+        return scaled.donate.get();
+    default:
+        return nullptr;
+    }
 }
 
-void CreateControls(HWND dialog, const AboutSession& session) {
-    const std::wstring productLine = std::wstring(kProgramTitle) + L" " + kBuildDate;
-    CreateLabel(dialog, productLine, SS_CENTER, 10, 10, 260, 40, IDC_ABOUT_PRODUCT, session.titleFont.get());
-    CreateLabel(dialog, kVersionCaption, SS_CENTER, 10, 40, 260, 26, IDC_ABOUT_VERSION,
-                session.textFont.get());
-    CreateLabel(dialog, std::wstring(kRuleLength, L'-'), SS_CENTER, 10, 55, 260, 20, IDC_ABOUT_RULE,
-                session.textFont.get());
-    // A long address keeps to its one line: the middle of its path gives way to an ellipsis.
-    CreateLabel(dialog, GLIMRA_PROGRAM_PAGE, SS_CENTER | SS_NOTIFY | SS_PATHELLIPSIS, 40, 75, 200, 18,
-                IDC_ABOUT_PROGRAM_PAGE, session.linkFont.get());
-    HWND picture =
-        CreateLabel(dialog, L"", SS_ICON, 80, 110, kPictureSize, kPictureSize, IDC_ABOUT_PICTURE, nullptr);
-    if (picture && session.picture)
-        SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(session.picture.get()), 0);
-    CreateLabel(dialog, WideText(kDescPrg), SS_CENTER, 27, 252, 225, 44, IDC_ABOUT_DESCRIPTION,
-                session.textFont.get());
-    CreateLabel(dialog, WideText(kDescDonate), SS_CENTER | SS_NOTIFY, 27, 292, 225, 24, IDC_ABOUT_DONATE,
-                session.donateFont.get());
+std::wstring LabelText(int id) {
+    switch (id) {
+    case IDC_ABOUT_PRODUCT:
+        return std::wstring(kProgramTitle) + L" " + kBuildDate;
+    case IDC_ABOUT_VERSION:
+        return kVersionCaption;
+    case IDC_ABOUT_RULE:
+        return std::wstring(kRuleLength, L'-');
+    case IDC_ABOUT_PROGRAM_PAGE:
+        return GLIMRA_PROGRAM_PAGE;
+    case IDC_ABOUT_DESCRIPTION:
+        return WideText(kDescPrg);
+    case IDC_ABOUT_DONATE:
+        return WideText(kDescDonate);
+    default:
+        return {};
+    }
 }
 
-// Fonts and picture for the monitor the dialog stands on, so they are made once it has its place.
-void CreateScaledResources(HWND dialog, AboutSession& session) {
+// The labels at dpi, with fonts and picture made for it; the ones they replace are released once the labels
+// hold the new ones.
+void LayOutAtDpi(HWND dialog, AboutSession& session, int dpi) {
+    ScaledResources scaled;
+    scaled.title = CreateBoldPointFont(kFontFace, 14, false, dpi);
+    scaled.text = CreateBoldPointFont(kFontFace, 10, false, dpi);
+    scaled.link = CreateBoldPointFont(kFontFace, 10, true, dpi);
+    scaled.donate = CreateBoldPointFont(kFontFace, 11, true, dpi);
+    scaled.picture.reset(LoadIconScaledDown(GLIMRA_WIDE(RES_ABOUT_IMAGE), ScaleForDpi(kPictureSize, dpi)));
+    for (std::size_t i = 0; i < std::size(kLabels); ++i)
+        PlaceDialogControl(session.controls[i], FontOf(scaled, kLabels[i].font), dpi);
+    HWND picture = GetDlgItem(dialog, IDC_ABOUT_PICTURE);
+    if (picture && scaled.picture)
+        SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(scaled.picture.get()), 0);
+    session.scaled = std::move(scaled);
+}
+
+// The labels are made once the dialog has its place, so their scale is the one of the monitor it shows on.
+void CreateControls(HWND dialog, AboutSession& session) {
     const int dpi = WindowDpi(dialog);
-    session.titleFont = CreateBoldPointFont(kFontFace, 14, false, dpi);
-    session.textFont = CreateBoldPointFont(kFontFace, 10, false, dpi);
-    session.linkFont = CreateBoldPointFont(kFontFace, 10, true, dpi);
-    session.donateFont = CreateBoldPointFont(kFontFace, 11, true, dpi);
-    session.picture = LoadIconAtSize(GLIMRA_WIDE(RES_ABOUT_IMAGE), ScaleForDpi(kPictureSize, dpi));
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        const LabelLayout& label = kLabels[i];
+        session.controls[i] =
+            CreateDialogControl(dialog, L"STATIC", LabelText(label.id), WS_CHILD | WS_VISIBLE | label.style,
+                                label.box, label.id, nullptr, dpi);
+    }
+    LayOutAtDpi(dialog, session, dpi);
 }
 
 void InitAboutDialog(HWND dialog, AboutSession& session) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&session));
     appState.aboutDialog = dialog;
     aboutFocus.Forget();
+    KeepDialogScalingOurOwn(dialog);
     SetWindowTextW(dialog, WideText(kAboutDlgAboutProgram).c_str());
     SetWindowIconFromResource(dialog, L"#110", true);
     SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
-    CreateScaledResources(dialog, session);
     CreateControls(dialog, session);
     SetFocus(dialog);
     SetForegroundWindow(dialog);
@@ -186,6 +226,11 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_NCACTIVATE:
         aboutFocus.OnNcActivate(wParam);
         return FALSE;
+    case kGetDpiScaledSizeMessage:
+        return AnswerDpiScaledSize(dialog, wParam, lParam, kClientWidth, kClientHeight);
+    case kDpiChangedMessage:
+        LayOutAtDpi(dialog, *session, TakeSuggestedPlace(dialog, wParam, lParam));
+        return TRUE;
     case WM_DESTROY:
         if (session->destroyed)
             return FALSE;

@@ -4,6 +4,7 @@
 
 #include "platform/dpi.h"
 #include "platform/dpi_scale.h"
+#include "platform/system_library.h"
 
 INT_PTR ShowEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
     // An empty template: no menu, the dialog class, no title, no controls.
@@ -35,16 +36,65 @@ void SizeDialogClientArea(HWND dialog, int width, int height) {
     SetWindowPos(dialog, nullptr, x, y, frameWidth, frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND CreateDialogControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x,
-                         int y, int width, int height, int id, HFONT font) {
-    const int dpi = WindowDpi(parent);
-    const ScaledBox box = ScaleBox({x, y, width, height}, dpi);
-    HWND control = CreateWindowExW(0, className, text.c_str(), style, box.x, box.y, box.width, box.height,
-                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+void KeepDialogScalingOurOwn(HWND dialog) {
+    constexpr int kDisableAll = 1; // DDC_DISABLE_ALL
+    using Function = BOOL(WINAPI*)(HWND, int, int);
+    static const auto function =
+        LibraryFunction<Function>(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior");
+    if (function)
+        function(dialog, kDisableAll, kDisableAll);
+}
+
+DialogControl CreateDialogControl(HWND parent, const wchar_t* className, const std::wstring& text,
+                                  DWORD style, const ScaledBox& box, int id, HFONT font, int dpi) {
+    const ScaledBox scaled = ScaleBox(box, dpi);
+    HWND control = CreateWindowExW(0, className, text.c_str(), style, scaled.x, scaled.y, scaled.width,
+                                   scaled.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
-    if (control && font)
+    if (!control)
+        return {};
+    if (font)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+    // The dialog-wide setting leaves the controls' own to this one: no font and no place of the manager's.
+    constexpr int kNoFontUpdateNoRelayout = 3; // DCDC_DISABLE_FONT_UPDATE | DCDC_DISABLE_RELAYOUT
+    using Function = BOOL(WINAPI*)(HWND, int, int);
+    static const auto keepOwn =
+        LibraryFunction<Function>(GetModuleHandleW(L"user32.dll"), "SetDialogControlDpiChangeBehavior");
+    if (keepOwn)
+        keepOwn(control, kNoFontUpdateNoRelayout, kNoFontUpdateNoRelayout);
+    return {control, box};
+}
+
+void PlaceDialogControl(const DialogControl& control, HFONT font, int dpi) {
+    if (!control.window)
+        return;
+    const ScaledBox scaled = ScaleBox(control.box, dpi);
+    SetWindowPos(control.window, nullptr, scaled.x, scaled.y, scaled.width, scaled.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font)
+        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+INT_PTR AnswerDpiScaledSize(HWND dialog, WPARAM wParam, LPARAM lParam, int width, int height) {
+    auto* size = reinterpret_cast<SIZE*>(lParam);
+    const int dpi = static_cast<int>(wParam);
+    if (!size || dpi <= 0)
+        return FALSE;
+    const RECT frame = FrameForClient(ScaleForDpi(width, dpi), ScaleForDpi(height, dpi),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), dpi);
+    size->cx = frame.right - frame.left;
+    size->cy = frame.bottom - frame.top;
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
+int TakeSuggestedPlace(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+        SetWindowPos(dialog, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0); // handled
+    return HIWORD(wParam);
 }
 
 UniqueFont CreateBoldPointFont(const wchar_t* face, int points, bool underline, int dpi) {

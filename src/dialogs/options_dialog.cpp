@@ -37,37 +37,78 @@ constexpr int kProgramIconId = 124;
 constexpr UINT kRestartQuestionStyle = MB_YESNO | MB_TOPMOST; // 0x40004
 constexpr wchar_t kRestartScript[] = L"AppRestart.vbs";
 
+// The controls at 96 DPI, in the order they are made; the combo box stands in the frame.
+enum ControlSlot {
+    kSlotFrame,
+    kSlotCombo,
+    kSlotRunWithSystem,
+    kSlotNoBlocking,
+    kSlotSeparator,
+    kSlotApply,
+    kSlotCount
+};
+constexpr ScaledBox kBoxes[kSlotCount] = {
+    {6, 8, 282, 82},    {12, 32, 258, 160}, {12, 116, 268, 22},
+    {12, 200, 268, 80}, {4, 296, 286, 2},   {190, 304, 96, 28},
+};
+
 struct OptionsDialogState {
     UniqueFont frameFont;
     UniqueFont guiFont; // empty when the stock dialog font fits the dialog's DPI
+    DialogControl controls[kSlotCount];
     FocusMemory focus;
 };
 OptionsDialogState dialogState;
 
+// The dialog font for dpi: the stock one where it was made for that DPI.
+HFONT GuiFont() {
+    return dialogState.guiFont ? dialogState.guiFont.get()
+                               : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HFONT FrameFont() {
+    return dialogState.frameFont ? dialogState.frameFont.get() : GuiFont();
+}
+
+void CreateFonts(int dpi) {
+    dialogState.guiFont = CreateGuiFontForDpi(dpi);
+    dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false, dpi);
+}
+
 void CreateControls(HWND dialog) {
     const int dpi = WindowDpi(dialog);
-    dialogState.guiFont = CreateGuiFontForDpi(dpi);
-    const HFONT guiFont = dialogState.guiFont ? dialogState.guiFont.get()
-                                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    dialogState.frameFont = CreateBoldPointFont(L"Tahoma", kFramePointSize, false, dpi);
-
-    HWND frame = CreateDialogControl(dialog, L"BUTTON", WideText(kChooseLanguage),
-                                     WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 6, 8, 282, 82, IDC_LANGUAGE_FRAME,
-                                     dialogState.frameFont ? dialogState.frameFont.get() : guiFont);
+    CreateFonts(dpi);
+    DialogControl* controls = dialogState.controls;
+    controls[kSlotFrame] =
+        CreateDialogControl(dialog, L"BUTTON", WideText(kChooseLanguage), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                            kBoxes[kSlotFrame], IDC_LANGUAGE_FRAME, FrameFont(), dpi);
+    HWND frame = controls[kSlotFrame].window;
     // Tab and arrow keys reach the combo box inside the frame.
     SetWindowLongW(frame, GWL_EXSTYLE, GetWindowLongW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    CreateDialogControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, 12, 32, 258, 160, IDC_LANGUAGE_COMBO,
-                        guiFont);
-    CreateDialogControl(dialog, L"BUTTON", WideText(kRunWithSystem),
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 12, 116, 268, 22,
-                        IDC_RUN_WITH_SYSTEM, guiFont);
-    CreateDialogControl(dialog, L"BUTTON", WideText(kCheckNoBlocingM), kNoBlockingStyle, 12, 200, 268, 80,
-                        IDC_NO_BLOCKING, guiFont);
-    CreateDialogControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 4, 296, 286, 2, -1,
-                        guiFont);
-    CreateDialogControl(dialog, L"BUTTON", WideText(kApply),
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 190, 304, 96, 28, IDC_APPLY,
-                        guiFont);
+    controls[kSlotCombo] = CreateDialogControl(frame, WC_COMBOBOXEXW, L"", kComboStyle, kBoxes[kSlotCombo],
+                                               IDC_LANGUAGE_COMBO, GuiFont(), dpi);
+    controls[kSlotRunWithSystem] = CreateDialogControl(
+        dialog, L"BUTTON", WideText(kRunWithSystem), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+        kBoxes[kSlotRunWithSystem], IDC_RUN_WITH_SYSTEM, GuiFont(), dpi);
+    controls[kSlotNoBlocking] =
+        CreateDialogControl(dialog, L"BUTTON", WideText(kCheckNoBlocingM), kNoBlockingStyle,
+                            kBoxes[kSlotNoBlocking], IDC_NO_BLOCKING, GuiFont(), dpi);
+    controls[kSlotSeparator] =
+        CreateDialogControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ,
+                            kBoxes[kSlotSeparator], -1, GuiFont(), dpi);
+    controls[kSlotApply] = CreateDialogControl(dialog, L"BUTTON", WideText(kApply),
+                                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                               kBoxes[kSlotApply], IDC_APPLY, GuiFont(), dpi);
+}
+
+// A new scale: the fonts are made again for it and every control takes its place; the old fonts go once no
+// control holds them.
+void LayOutAtDpi(int dpi) {
+    UniqueFont oldGui = std::move(dialogState.guiFont);
+    UniqueFont oldFrame = std::move(dialogState.frameFont);
+    CreateFonts(dpi);
+    for (int i = 0; i < kSlotCount; ++i)
+        PlaceDialogControl(dialogState.controls[i], i == kSlotFrame ? FrameFont() : GuiFont(), dpi);
 }
 
 HWND LanguageCombo(HWND dialog) {
@@ -77,6 +118,7 @@ HWND LanguageCombo(HWND dialog) {
 void InitOptionsDialog(HWND dialog) {
     appState.optionsDialog = dialog;
     dialogState.focus.Forget();
+    KeepDialogScalingOurOwn(dialog);
     SetWindowTextW(dialog, WideText(kOptDlgProgramSetting).c_str());
     SetWindowIconFromResource(dialog, L"#124", true);
     SizeDialogClientArea(dialog, kClientWidth, kClientHeight);
@@ -146,7 +188,7 @@ void Apply(HWND dialog) {
         EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         InitOptionsDialog(dialog);
@@ -164,10 +206,17 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_NCACTIVATE:
         dialogState.focus.OnNcActivate(wParam);
         return FALSE;
+    case kGetDpiScaledSizeMessage:
+        return AnswerDpiScaledSize(dialog, wParam, lParam, kClientWidth, kClientHeight);
+    case kDpiChangedMessage:
+        LayOutAtDpi(TakeSuggestedPlace(dialog, wParam, lParam));
+        return TRUE;
     case WM_DESTROY:
         ClearLanguageList();
         dialogState.frameFont.reset();
         dialogState.guiFont.reset();
+        for (DialogControl& control : dialogState.controls)
+            control = {};
         dialogState.focus.Forget();
         appState.optionsDialog = nullptr;
         if (appState.ownerWindow)

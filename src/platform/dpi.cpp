@@ -41,6 +41,16 @@ int WindowDpi(HWND window) {
     return window ? MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY)) : SystemDpi();
 }
 
+int SmallIconSizeForDpi(int dpi) {
+    using Function = int(WINAPI*)(int, UINT);
+    static const auto function = LookUp<Function>(L"user32.dll", "GetSystemMetricsForDpi");
+    if (function && dpi > 0) {
+        if (const int size = function(SM_CXSMICON, static_cast<UINT>(dpi)); size > 0)
+            return size;
+    }
+    return GetSystemMetrics(SM_CXSMICON);
+}
+
 int ScaleForWindow(int value, HWND window) {
     return ScaleForDpi(value, WindowDpi(window));
 }

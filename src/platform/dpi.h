@@ -12,6 +12,9 @@ int MonitorDpi(HMONITOR monitor);
 // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getdpiforwindow
 // The DPI of the monitor a window is on; the system DPI where it cannot be asked.
 int WindowDpi(HWND window);
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getsystemmetricsfordpi
+// The small-icon width (SM_CXSMICON) at dpi; the system DPI's where it cannot be asked for another.
+int SmallIconSizeForDpi(int dpi);
 // A 96-DPI pixel value for window's DPI.
 int ScaleForWindow(int value, HWND window);
 // The frame of a window whose client area is clientWidth × clientHeight at dpi.

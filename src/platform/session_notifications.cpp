@@ -2,12 +2,14 @@
 
 #include "platform/system_library.h"
 
+SessionRegistrationProc sessionRegistration = nullptr;
+
 namespace {
 
 constexpr DWORD kNotifyForThisSession = 0; // NOTIFY_FOR_THIS_SESSION
 
 HMODULE library = nullptr;
-bool registered = false;
+HWND registeredWindow = nullptr; // one registration per window, undone once
 
 template <typename Function> Function LookUp(const char* name) {
     if (!library)
@@ -15,23 +17,41 @@ template <typename Function> Function LookUp(const char* name) {
     return LibraryFunction<Function>(library, name);
 }
 
+SessionRegistrationProc RegistrationFunction() {
+    return sessionRegistration ? sessionRegistration
+                               : LookUp<SessionRegistrationProc>("WTSRegisterSessionNotification");
+}
+
 } // namespace
 
 bool RegisterSessionNotifications(HWND window) {
-    if (registered)
+    if (registeredWindow == window)
         return true;
-    using Function = BOOL(WINAPI*)(HWND, DWORD);
-    auto function = LookUp<Function>("WTSRegisterSessionNotification");
-    // Early in a logon the session service may not answer yet; the caller asks again later.
-    registered = function && function(window, kNotifyForThisSession);
-    return registered;
+    auto function = RegistrationFunction();
+    // Before the session services are up the call fails (RPC_S_INVALID_BINDING); the caller asks again.
+    if (!function || !function(window, kNotifyForThisSession))
+        return false;
+    registeredWindow = window;
+    return true;
+}
+
+void StartSessionNotifications(HWND window) {
+    // Where the library is missing there is nothing to wait for.
+    if (!RegisterSessionNotifications(window) && RegistrationFunction())
+        SetTimer(window, IDT_SESSION_RETRY, kSessionRetryMs, nullptr);
+}
+
+void RetrySessionNotifications(HWND window) {
+    if (RegisterSessionNotifications(window))
+        KillTimer(window, IDT_SESSION_RETRY);
 }
 
 void UnregisterSessionNotifications(HWND window) {
-    if (!registered)
+    KillTimer(window, IDT_SESSION_RETRY);
+    if (registeredWindow != window)
         return;
     using Function = BOOL(WINAPI*)(HWND);
     if (auto function = LookUp<Function>("WTSUnRegisterSessionNotification"))
         function(window);
-    registered = false;
+    registeredWindow = nullptr;
 }

@@ -19,6 +19,7 @@
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/dxva2.h"
+#include "platform/session_notifications.h"
 #include "platform/wide.h"
 #include "scratch_folder.h"
 #include "simulated_monitor.h"
@@ -170,6 +171,118 @@ TEST(MainWindowTray, ARestartedShellGetsTheSmallIconBackWithoutTheLastBalloon) {
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(replaced, &info)) << "the replaced icon is destroyed";
     RemoveTrayIcon();
+}
+
+// The scale of the monitor holding the taskbar, which Wine cannot change while the tests run.
+int taskbarScaleDpi = 96;
+int TestTaskbarDpi() {
+    return taskbarScaleDpi;
+}
+class TaskbarScale {
+  public:
+    explicit TaskbarScale(int dpi) {
+        taskbarScaleDpi = dpi;
+        taskbarDpi = TestTaskbarDpi;
+    }
+    ~TaskbarScale() { taskbarDpi = saved_; }
+    TaskbarScale(const TaskbarScale&) = delete;
+    TaskbarScale& operator=(const TaskbarScale&) = delete;
+
+  private:
+    TaskbarDpiProc saved_ = taskbarDpi;
+};
+
+bool IconAlive(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+// At 175 % and 225 % the notification area shows 28 and 36 px icons, which the tray icon has no image of;
+// the icon is made at the taskbar monitor's size, and made again, in place, when that monitor's scale
+// changes, whichever of the messages Windows sends for it arrives. Balloons carry the current one.
+TEST(MainWindowTray, TheIconIsMadeAtTheTaskbarsScaleAndFollowsItsChanges) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    TaskbarScale scale(168);
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), 28) << "175 %";
+    ShowTrayBalloon(L"Reminder", L"The reminder's text", kTrayIconName, 0);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), 28) << "the balloon's icon";
+
+    RECT place{};
+    GetWindowRect(main.Window(), &place);
+    struct Change {
+        const char* message;
+        UINT number;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    const Change changes[] = {
+        {"WM_DPICHANGED", 0x02E0, MAKEWPARAM(216, 216), reinterpret_cast<LPARAM>(&place)},
+        {"WM_SETTINGCHANGE", WM_SETTINGCHANGE, SPI_SETWORKAREA, 0},
+        {"WM_DISPLAYCHANGE", WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768)},
+    };
+    int dpi = 168;
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.message);
+        dpi = dpi == 168 ? 216 : 168;
+        taskbarScaleDpi = dpi;
+        HICON before = appState.trayIconData.hIcon;
+        SendMessageW(main.Window(), change.number, change.wParam, change.lParam);
+        EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), dpi == 216 ? 36 : 28);
+        EXPECT_FALSE(IconAlive(before)) << "the replaced icon is destroyed";
+        EXPECT_STREQ(appState.trayIconData.szInfo, L"The reminder's text") << "the balloon's data stays";
+    }
+    // Nothing changed: the icon stays the one held.
+    HICON held = appState.trayIconData.hIcon;
+    SendMessageW(main.Window(), WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(appState.trayIconData.hIcon, held);
+    EXPECT_TRUE(IconAlive(held));
+
+    taskbarScaleDpi = 216;
+    ShowTrayBalloon(L"Reminder", L"Again", kTrayIconName, 0);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), 36)
+        << "a balloon after the change carries the new size";
+    EXPECT_FALSE(IconAlive(held));
+    RemoveTrayIcon();
+}
+
+// Early in a logon the session services do not answer yet: the registration is asked again on a timer
+// until it succeeds, and the timer stops then.
+int sessionAttempts = 0;
+BOOL WINAPI RegisterOnTheThirdAttempt(HWND, DWORD) {
+    if (++sessionAttempts < 3) {
+        SetLastError(RPC_S_INVALID_BINDING);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST(MainWindowSessions, AFailedRegistrationIsAskedAgainUntilItSucceedsAndThenNoMore) {
+    SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
+    sessionAttempts = 0;
+    sessionRegistration = RegisterOnTheThirdAttempt;
+    struct Restore {
+        ~Restore() { sessionRegistration = nullptr; }
+    } restore;
+    RealMainWindow main;
+    ASSERT_NE(main.Window(), nullptr);
+    EXPECT_EQ(sessionAttempts, 1) << "asked when the window was made";
+
+    const auto deadline =
+        std::chrono::steady_clock::now() + 3 * std::chrono::milliseconds(kSessionRetryMs) + 3s;
+    while (sessionAttempts < 3 && std::chrono::steady_clock::now() < deadline)
+        ASSERT_TRUE(PumpLikeTheProgram(20ms));
+    EXPECT_EQ(sessionAttempts, 3) << "asked again on the timer until it succeeded";
+    EXPECT_FALSE(KillTimer(main.Window(), IDT_SESSION_RETRY)) << "the timer stopped with the success";
+    // A later re-find asks nothing more of a registered window.
+    EXPECT_TRUE(RegisterSessionNotifications(main.Window()));
+    EXPECT_EQ(sessionAttempts, 3);
+    UnregisterSessionNotifications(main.Window());
 }
 
 // While the About or Options dialog runs its loop, a tray click must not end the program or show the

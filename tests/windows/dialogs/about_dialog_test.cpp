@@ -11,9 +11,11 @@
 #include "app/app_state.h"
 #include "app/scratch_folder.h"
 #include "dialogs/dialogs.h"
+#include "icon_width.h"
 #include "i18n/language.h"
 #include "i18n/text_table.h"
 #include "monitor/settings_records.h"
+#include "platform/dpi.h"
 #include "platform/wide.h"
 
 namespace {
@@ -277,6 +279,94 @@ TEST_F(AboutDialog, ASecondRequestWhileOpenBringsTheOpenOneForwardAndMakesNoOthe
     EXPECT_EQ(dialogsAfter, 1) << "no second dialog";
     EXPECT_LT(secondRequestMs, 2000u) << "the second request returns at once, not when a dialog ends";
     EXPECT_EQ(appState.aboutDialog, nullptr);
+}
+
+// Dragged to a monitor at 150 %: the dialog takes the place Windows suggests and lays itself out again
+// from its 96-DPI layout, with fonts made for the new scale; the fonts and picture it replaces are released.
+TEST_F(AboutDialog, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
+    struct Seen {
+        RECT frame{};
+        RECT page{}, picture{}, donate{};
+        LONG title = 0, text = 0, link = 0, donateFont = 0;
+        int pictureWidth = 0;
+        bool oldFontsGone = false, oldPictureGone = false;
+        bool sizeAnswered = false;
+        SIZE size{100, 100};
+        RECT expectedFrame{};
+    } seen;
+    const RECT suggested{30, 40, 30 + 430, 40 + 560};
+    DialogRun run;
+    run.whileOpen = [&](HWND dialog) {
+        auto fontOf = [&](int id) {
+            return reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(dialog, id), WM_GETFONT, 0, 0));
+        };
+        auto heightOf = [&](int id) {
+            LOGFONTW font{};
+            GetObjectW(fontOf(id), sizeof(font), &font);
+            return font.lfHeight;
+        };
+        auto rectOf = [&](int id) {
+            RECT rect{};
+            GetWindowRect(GetDlgItem(dialog, id), &rect);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+            return rect;
+        };
+        const HFONT oldTitle = fontOf(IDC_ABOUT_PRODUCT);
+        const HFONT oldLink = fontOf(IDC_ABOUT_PROGRAM_PAGE);
+        const HICON oldPicture =
+            reinterpret_cast<HICON>(SendMessageW(GetDlgItem(dialog, IDC_ABOUT_PICTURE), STM_GETICON, 0, 0));
+
+        // Asked first for its size at the new scale: its own client area, not the old frame scaled.
+        seen.sizeAnswered = SendMessageW(dialog, 0x02E4, 144, reinterpret_cast<LPARAM>(&seen.size)) == TRUE;
+        seen.expectedFrame = FrameForClient(420, 510, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                            static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), 144);
+        SendMessageW(dialog, 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(dialog, &seen.frame);
+        seen.page = rectOf(IDC_ABOUT_PROGRAM_PAGE);
+        seen.picture = rectOf(IDC_ABOUT_PICTURE);
+        seen.donate = rectOf(IDC_ABOUT_DONATE);
+        seen.title = heightOf(IDC_ABOUT_PRODUCT);
+        seen.text = heightOf(IDC_ABOUT_DESCRIPTION);
+        seen.link = heightOf(IDC_ABOUT_PROGRAM_PAGE);
+        seen.donateFont = heightOf(IDC_ABOUT_DONATE);
+        seen.pictureWidth = IconWidth(
+            reinterpret_cast<HICON>(SendMessageW(GetDlgItem(dialog, IDC_ABOUT_PICTURE), STM_GETICON, 0, 0)));
+        seen.oldFontsGone = GetObjectType(oldTitle) == 0 && GetObjectType(oldLink) == 0;
+        ICONINFO info{};
+        seen.oldPictureGone = !GetIconInfo(oldPicture, &info);
+    };
+    run.close = PressEscape;
+    Show(run);
+
+    ASSERT_NE(run.dialog, nullptr);
+    EXPECT_FALSE(run.forced);
+    EXPECT_TRUE(seen.sizeAnswered);
+    EXPECT_EQ(seen.size.cx, seen.expectedFrame.right - seen.expectedFrame.left);
+    EXPECT_EQ(seen.size.cy, seen.expectedFrame.bottom - seen.expectedFrame.top);
+    EXPECT_EQ(seen.frame.left, suggested.left);
+    EXPECT_EQ(seen.frame.top, suggested.top);
+    EXPECT_EQ(seen.frame.right, suggested.right);
+    EXPECT_EQ(seen.frame.bottom, suggested.bottom);
+    // 40, 75, 200 × 18; 80, 110, 128 × 128; 27, 292, 225 × 24 at 96 DPI.
+    EXPECT_EQ(seen.page.left, 60);
+    EXPECT_EQ(seen.page.top, 113);
+    EXPECT_EQ(seen.page.right - seen.page.left, 300);
+    EXPECT_EQ(seen.page.bottom - seen.page.top, 27);
+    EXPECT_EQ(seen.picture.left, 120);
+    EXPECT_EQ(seen.picture.top, 165);
+    EXPECT_EQ(seen.picture.right - seen.picture.left, 192);
+    EXPECT_EQ(seen.pictureWidth, 192) << "the picture made for the new scale";
+    EXPECT_EQ(seen.donate.left, 41);
+    EXPECT_EQ(seen.donate.top, 438);
+    EXPECT_EQ(seen.donate.right - seen.donate.left, 338);
+    EXPECT_EQ(seen.donate.bottom - seen.donate.top, 36);
+    // 14, 10, 10 and 11 points at 144 DPI.
+    EXPECT_EQ(seen.title, -28);
+    EXPECT_EQ(seen.text, -20);
+    EXPECT_EQ(seen.link, -20);
+    EXPECT_EQ(seen.donateFont, -22);
+    EXPECT_TRUE(seen.oldFontsGone) << "the fonts made for 96 DPI are released";
+    EXPECT_TRUE(seen.oldPictureGone);
 }
 
 } // namespace

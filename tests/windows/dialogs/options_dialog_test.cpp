@@ -23,6 +23,7 @@
 #include "i18n/text_keys.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
+#include "platform/dpi.h"
 #include "platform/wide.h"
 #include "simulated_monitor.h"
 #include "slider_host.h"
@@ -298,6 +299,76 @@ TEST_F(OptionsDialogTest, ApplyWithBoxClearedRemovesAutoStartAndStaysOpenWithout
     EXPECT_FALSE(valuePresent);
     EXPECT_EQ(question.calls, 0);
     EXPECT_EQ(appState.optionsDialog, nullptr);
+}
+
+// Dragged to a monitor at 150 %: the dialog takes the place Windows suggests, its controls their 96-DPI
+// places scaled, and the frame's and the dialog font are made again at the new scale.
+TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
+    languageFolder = ToU16(MakeLanguageFolder());
+    const RECT suggested{20, 30, 20 + 450, 30 + 540};
+    RECT frame{}, languageFrame{}, combo{}, runWithSystem{}, apply{};
+    LONG frameFont = 0, checkFont = 0, applyFont = 0;
+    bool oldFrameFontGone = false, answered = false;
+    SIZE size{};
+    RECT expectedFrame{};
+    auto rectIn = [](HWND control, HWND parent) {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    auto heightOf = [](HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        return font.lfHeight;
+    };
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        HWND languages = GetDlgItem(dialog, IDC_LANGUAGE_FRAME);
+        const HFONT oldFrameFont = reinterpret_cast<HFONT>(SendMessageW(languages, WM_GETFONT, 0, 0));
+        answered = SendMessageW(dialog, 0x02E4, 144, reinterpret_cast<LPARAM>(&size)) == TRUE;
+        expectedFrame = FrameForClient(441, 510, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), 144);
+        SendMessageW(dialog, 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(dialog, &frame);
+        languageFrame = rectIn(languages, dialog);
+        combo = rectIn(Combo(dialog), languages);
+        runWithSystem = rectIn(GetDlgItem(dialog, IDC_RUN_WITH_SYSTEM), dialog);
+        apply = rectIn(GetDlgItem(dialog, IDC_APPLY), dialog);
+        frameFont = heightOf(languages);
+        checkFont = heightOf(GetDlgItem(dialog, IDC_RUN_WITH_SYSTEM));
+        applyFont = heightOf(GetDlgItem(dialog, IDC_APPLY));
+        oldFrameFontGone = GetObjectType(oldFrameFont) == 0;
+    }));
+
+    EXPECT_TRUE(answered) << "the size at the new scale is the dialog's own";
+    EXPECT_EQ(size.cx, expectedFrame.right - expectedFrame.left);
+    EXPECT_EQ(size.cy, expectedFrame.bottom - expectedFrame.top);
+    EXPECT_EQ(frame.left, suggested.left);
+    EXPECT_EQ(frame.top, suggested.top);
+    EXPECT_EQ(frame.right, suggested.right);
+    EXPECT_EQ(frame.bottom, suggested.bottom);
+    // 6, 8, 282 × 82; in the frame 12, 32, 258 wide; 12, 116, 268 × 22; 190, 304, 96 × 28 at 96 DPI.
+    EXPECT_EQ(languageFrame.left, 9);
+    EXPECT_EQ(languageFrame.top, 12);
+    EXPECT_EQ(languageFrame.right - languageFrame.left, 423);
+    EXPECT_EQ(languageFrame.bottom - languageFrame.top, 123);
+    EXPECT_EQ(combo.left, 18);
+    EXPECT_EQ(combo.top, 48);
+    EXPECT_EQ(combo.right - combo.left, 387);
+    EXPECT_EQ(runWithSystem.left, 18);
+    EXPECT_EQ(runWithSystem.top, 174);
+    EXPECT_EQ(runWithSystem.right - runWithSystem.left, 402);
+    EXPECT_EQ(runWithSystem.bottom - runWithSystem.top, 33);
+    EXPECT_EQ(apply.left, 285);
+    EXPECT_EQ(apply.top, 456);
+    EXPECT_EQ(apply.right - apply.left, 144);
+    EXPECT_EQ(apply.bottom - apply.top, 42);
+    EXPECT_EQ(frameFont, -20) << "Tahoma 10 pt at 144 DPI";
+    LOGFONTW stock{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock);
+    EXPECT_EQ(checkFont, MulDiv(stock.lfHeight, 144, SystemDpi()));
+    EXPECT_EQ(applyFont, checkFont);
+    EXPECT_TRUE(oldFrameFontGone) << "the frame's font made for 96 DPI is released";
 }
 
 TEST_F(OptionsDialogTest, ChoosingAnotherLanguageAsksToRestartAndKeepsTheChoiceOnNo) {
