@@ -102,3 +102,18 @@ def test_while_the_server_keeps_silent_the_tray_the_end_of_session_and_exit_are_
     assert run.wait_for_exit(timeout=10) == 0
     assert time.monotonic() - chosen < 2.5, "exit must not wait for the network"
     assert len(web_host.requests) == 1
+
+
+def test_the_reminders_check_leaves_the_tray_answering_while_the_server_keeps_silent(
+        start_glimra, wine, person, web_host):
+    web_host.silent = True
+    wine.data_folder.mkdir(parents=True)
+    (wine.data_folder / "DataProfiles.dat").write_bytes(datafile.build(start_count=79))  # this start is the 80th: asks
+    run = start_glimra()
+    poll(lambda: [b for b in wine.message_boxes() if b["caption"] == "Glimra VX 1.3.1.2- version."],
+         timeout=20, message="the update question")
+    wine.probe("press", "6")
+    poll(lambda: web_host.requests, message="the update request")
+    person.click_tray_icon("left")
+    poll(lambda: wine.window().get("visible") == 1, timeout=5, message="the window shown by a tray click")
+    assert run.running()
