@@ -8,8 +8,9 @@
 
 #include "platform/internet.h"
 #include "platform/wide.h"
+#include "update/update_check_progress.h"
 
-uint32_t downloadDeadlineMs = kDownloadDeadlineMs;
+std::atomic<uint32_t> downloadDeadlineMs{kDownloadDeadlineMs};
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr std::size_t kErrorTextMax = 63;
 constexpr DWORD kFixedRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_CACHE_WRITE |
                                      INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_AUTH;
 static_assert(kFixedRequestFlags == 0x24240000);
+static_assert(kDeadlineErrorCode == ERROR_INTERNET_TIMEOUT);
 
 // Closes a WinINet handle through the loaded library.
 class InternetHandle {
@@ -84,11 +86,11 @@ bool ReadBody(const InternetFunctions& api, HINTERNET request, ULONGLONG started
     buffers.dwStructSize = sizeof(buffers);
     buffers.lpvBuffer = chunk;
     for (;;) {
-        // One deadline for the whole download: WinINet's time-outs count per operation, so a server that
-        // trickles bytes could otherwise hold the program for minutes.
-        if (GetTickCount64() - started > downloadDeadlineMs) {
-            errorCode = ERROR_INTERNET_TIMEOUT;
-            SetErrorText(errorText, StepWithCode(u"InternetReadFileEx ", errorCode));
+        // The window thread has reported the time-out by now; stopping here frees the connection of a
+        // server that trickles bytes, which WinINet's per-operation time-outs never would.
+        if (GetTickCount64() - started > downloadDeadlineMs.load()) {
+            errorCode = kDeadlineErrorCode;
+            errorText = DeadlineErrorText();
             return false;
         }
         // Only what has arrived is read, so no read waits for a full chunk while the deadline passes.

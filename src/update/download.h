@@ -1,6 +1,7 @@
 // One document fetched over HTTP or HTTPS with the system's Internet client library.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,10 +15,11 @@ inline constexpr char16_t kDownloadUserAgent[] =
 inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
 // Applied to connecting, sending and receiving, so a silent server cannot hold the program for minutes.
 inline constexpr uint32_t kDownloadTimeoutMs = 15000;
-// The whole download, however the server paces its bytes; reading stops with an error once it has passed.
+// The whole check, however slowly the name lookup, the connection or the server go: the window thread reports
+// the time-out then, and the download stops reading once it has passed.
 inline constexpr uint32_t kDownloadDeadlineMs = 30000;
-// The deadline in force: kDownloadDeadlineMs, shorter in tests.
-extern uint32_t downloadDeadlineMs;
+// The deadline in force: kDownloadDeadlineMs, shorter in tests. Read by the download's worker thread too.
+extern std::atomic<uint32_t> downloadDeadlineMs;
 
 struct InternetFunctions;
 

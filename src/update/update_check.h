@@ -8,12 +8,17 @@
 
 #include "update/update_messages.h"
 
-// Checks the published update document and tells the user the outcome; on a newer version offers
-// the program's web page. Synchronous: the caller's windows wait for the download.
-void RunUpdateCheck(HWND ownerWindow);
+// Checks the published update document and tells the user the outcome; on a newer version offers the
+// program's web page. Returns at once: the download runs on a worker thread and the message is shown on
+// this thread, which must keep handling messages, when the answer comes or the deadline passes. Returns
+// false, starting nothing, while an earlier check is still waiting or showing its message.
+bool RunUpdateCheck(HWND ownerWindow);
 
 // The same check against another document address.
-void RunUpdateCheckAt(HWND ownerWindow, std::wstring_view documentUrl);
+bool RunUpdateCheckAt(HWND ownerWindow, std::wstring_view documentUrl);
+
+// True from the start of a check until its message is closed.
+bool UpdateCheckRunning();
 
 // CheckForUpdate over WinINet.
 std::u16string CheckForUpdate(std::u16string_view url, std::u16string_view productTag,

@@ -194,13 +194,18 @@ std::u16string ScanUpdateDocument(std::string_view body, std::u16string_view pro
     }
 }
 
+std::u16string DownloadErrorOutcome(std::u16string_view errorText, uint32_t errorCode) {
+    return u"Error: " + std::u16string(errorText) + u", " +
+           InternetErrorText(static_cast<int32_t>(errorCode));
+}
+
 std::u16string CheckForUpdate(std::u16string_view url, std::u16string_view productTag,
                               std::u16string_view currentVersion, const UpdateDownloader& download) {
     uint32_t errorCode = 0;
     std::u16string errorText;
     const std::string body = download(url, errorCode, errorText, 1);
     if (!errorText.empty() || body.empty()) {
-        return u"Error: " + errorText + u", " + InternetErrorText(static_cast<int32_t>(errorCode));
+        return DownloadErrorOutcome(errorText, errorCode);
     }
     return ScanUpdateDocument(body, productTag, currentVersion);
 }

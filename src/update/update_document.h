@@ -37,6 +37,9 @@ using UpdateDownloader =
     std::function<std::string(std::u16string_view url, uint32_t& errorCode, std::u16string& errorText,
                               uint8_t ignoreCertificateErrors)>;
 
+// "Error: <text>, <phrase of code>": the outcome of a failed download.
+std::u16string DownloadErrorOutcome(std::u16string_view errorText, uint32_t errorCode);
+
 // Downloads the document and returns "Error: <text>, <phrase>", "no data", "noup" or the description.
 std::u16string CheckForUpdate(std::u16string_view url, std::u16string_view productTag,
                               std::u16string_view currentVersion, const UpdateDownloader& download);

@@ -10,8 +10,10 @@ class WebHost:
     def __init__(self, port=TEST_HOST_PORT):
         self.port = port
         self.document = b""
+        self.silent = False  # the update document's request is taken but never answered, not even a header
         self.requests = []
         self.server = None
+        self.stopping = threading.Event()
 
     def start(self):
         host = self
@@ -19,6 +21,10 @@ class WebHost:
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
                 host.requests.append({"path": self.path, "user_agent": self.headers.get("User-Agent", "")})
+                if self.path == UPDATE_PATH and host.silent:
+                    host.stopping.wait(120)
+                    self.close_connection = True
+                    return
                 if self.path == UPDATE_PATH:
                     body, status = host.document, 200
                 else:
@@ -38,6 +44,7 @@ class WebHost:
         return self
 
     def stop(self):
+        self.stopping.set()
         if self.server:
             self.server.shutdown()
             self.server.server_close()

@@ -38,6 +38,8 @@ class _UpdateHost(http.server.BaseHTTPRequestHandler):
 
     log_path = None
     log_lock = threading.Lock()
+    stopping = None  # set when the host stops: ends the waits of the paths below
+
 
     def do_GET(self):
         self._log_request()
@@ -62,6 +64,15 @@ class _UpdateHost(http.server.BaseHTTPRequestHandler):
             self._answer(200, NEWER_DOCUMENT[:len(NEWER_DOCUMENT) // 2], announced=len(NEWER_DOCUMENT))
         elif path == "/trickle.xhtm":
             self._trickle(NEWER_DOCUMENT)
+        elif path == "/silent.xhtm":
+            # Takes the request and never answers: no status line, no headers, until the host stops.
+            self.stopping.wait(120)
+            self.close_connection = True
+        elif path == "/slow.xhtm":
+            # "?ms=N&doc=noup": the answer's headers only after N ms, then that document (else the newer one).
+            query = dict(part.split("=", 1) for part in self.path.split("?", 1)[1].split("&"))
+            if not self.stopping.wait(int(query["ms"]) / 1000):
+                self._answer(200, NOT_NEWER_DOCUMENT if query.get("doc") == "noup" else NEWER_DOCUMENT)
         else:
             self._answer(404, NOT_FOUND_PAGE, [("Content-Type", "text/html")])
 
@@ -111,7 +122,8 @@ def unix_to_wine_path(path):
 def _update_host(env, scratch):
     log_path = Path(scratch) / "http_requests.log"
     log_path.touch()
-    handler = type("UpdateHost", (_UpdateHost,), {"log_path": log_path})
+    stopping = threading.Event()
+    handler = type("UpdateHost", (_UpdateHost,), {"log_path": log_path, "stopping": stopping})
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     server.daemon_threads = True
     # A port that is bound but never listens: connections to it are refused, and nobody else can take it.
@@ -125,6 +137,7 @@ def _update_host(env, scratch):
     try:
         yield
     finally:
+        stopping.set()
         server.shutdown()
         server.server_close()
         refusing.close()

@@ -60,12 +60,33 @@ std::wstring Text(const TextKey& key, std::u16string_view insert = {}) {
     return ToWide(GetText(key, insert));
 }
 
+// Handles this thread's messages, as the program's loop does, until the check's message has been closed.
+bool PumpUntilTheCheckEnds(std::chrono::milliseconds limit = 40s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (UpdateCheckRunning() && std::chrono::steady_clock::now() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return !UpdateCheckRunning();
+}
+
+void RunCheck(HWND owner, const std::wstring& url) {
+    ASSERT_TRUE(RunUpdateCheckAt(owner, url));
+    ASSERT_TRUE(PumpUntilTheCheckEnds()) << "the check never ended";
+}
+
+const std::wstring kTimeoutText = L"Error: DownloadUrl\r\nError: InternetReadFileEx  12002, Timeout";
+
 const std::u16string kNewerDescription = u"Glimra 1.3.1.10\r\n<Новое> &amp; fixed";
 
 TEST(RunUpdateCheck, ARefusedConnectionShowsTheErrorAndWhyItStopped) {
     ASSERT_UPDATE_HOST_RUNNING();
     RecordingPresenter presenter(IDOK);
-    RunUpdateCheckAt(FakeOwner(), RefusedUrl());
+    RunCheck(FakeOwner(), RefusedUrl());
     ASSERT_EQ(RecordingPresenter::messages.size(), 1u);
     const ShownMessage& shown = RecordingPresenter::messages[0];
     EXPECT_EQ(shown.owner, FakeOwner());
@@ -99,7 +120,7 @@ TEST(RunUpdateCheck, EachOutcomeGetsItsOwnMessage) {
     };
     for (const auto& c : cases) {
         RecordingPresenter presenter(IDYES);
-        RunUpdateCheckAt(nullptr, HostUrl(c.path));
+        RunCheck(nullptr, HostUrl(c.path));
         ASSERT_EQ(RecordingPresenter::messages.size(), 1u);
         EXPECT_EQ(RecordingPresenter::messages[0].kind, c.kind);
         EXPECT_EQ(RecordingPresenter::messages[0].text, c.text);
@@ -111,12 +132,53 @@ TEST(RunUpdateCheck, EachOutcomeGetsItsOwnMessage) {
 TEST(RunUpdateCheck, ANewerVersionAnsweredNoOpensNothing) {
     ASSERT_UPDATE_HOST_RUNNING();
     RecordingPresenter presenter(IDNO);
-    RunUpdateCheckAt(nullptr, HostUrl(L"/checking_update_v1_00.xhtm"));
+    RunCheck(nullptr, HostUrl(L"/checking_update_v1_00.xhtm"));
     ASSERT_EQ(RecordingPresenter::messages.size(), 1u);
     EXPECT_EQ(RecordingPresenter::messages[0].kind, UpdateMessageKind::NewerVersion);
     EXPECT_EQ(RecordingPresenter::messages[0].text,
               ToWide(kNewerDescription) + L"\r\n\r\n" + Text(kGoProgramWebsite));
     EXPECT_TRUE(RecordingPresenter::openedPages.empty());
+}
+
+TEST(RunUpdateCheck, AServerThatNeverAnswersEndsAtTheDeadlineWithoutHoldingTheThread) {
+    ASSERT_UPDATE_HOST_RUNNING();
+    RecordingPresenter presenter(IDOK);
+    DeadlineForTest shortened(1500);
+    const auto start = std::chrono::steady_clock::now();
+    // The request is taken but no status line or header ever comes: before the body, where no read runs.
+    ASSERT_TRUE(RunUpdateCheckAt(FakeOwner(), HostUrl(L"/silent.xhtm?case=deadline")));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms) << "the download must not run on this thread";
+    EXPECT_TRUE(UpdateCheckRunning());
+    EXPECT_FALSE(RunUpdateCheckAt(FakeOwner(), HostUrl(L"/noup.xhtm?case=second"))) << "one check at a time";
+    ASSERT_TRUE(PumpUntilTheCheckEnds(10s));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, 1500ms);
+    EXPECT_LT(elapsed, 3s) << "the deadline is kept by this thread, not by WinINet's time-outs";
+    ASSERT_EQ(RecordingPresenter::messages.size(), 1u);
+    EXPECT_EQ(RecordingPresenter::messages[0].owner, FakeOwner());
+    EXPECT_EQ(RecordingPresenter::messages[0].kind, UpdateMessageKind::DownloadError);
+    EXPECT_EQ(RecordingPresenter::messages[0].text, kTimeoutText + Text(kUpdateCheckAborted, u"\r\n"));
+    EXPECT_EQ(RecordingPresenter::messages[0].caption, Text(kCheckUpdates));
+    EXPECT_EQ(HostRequestsWith("case=deadline").size(), 1u);
+    EXPECT_TRUE(HostRequestsWith("case=second").empty()) << "the second command must start nothing";
+}
+
+TEST(RunUpdateCheck, AnAnswerAfterTheDeadlineIsDropped) {
+    ASSERT_UPDATE_HOST_RUNNING();
+    RecordingPresenter presenter(IDYES);
+    {
+        // The newer version's document, but only after 2 s: the deadline has passed by then.
+        DeadlineForTest shortened(700);
+        RunCheck(nullptr, HostUrl(L"/slow.xhtm?ms=2000&case=late"));
+    }
+    ASSERT_EQ(RecordingPresenter::messages.size(), 1u);
+    EXPECT_EQ(RecordingPresenter::messages[0].text, kTimeoutText + Text(kUpdateCheckAborted, u"\r\n"));
+    // The late answer arrives while the next check waits for its own; only the next one's is shown.
+    DeadlineForTest longer(8000);
+    RunCheck(nullptr, HostUrl(L"/slow.xhtm?ms=3000&doc=noup&case=next"));
+    ASSERT_EQ(RecordingPresenter::messages.size(), 2u);
+    EXPECT_EQ(RecordingPresenter::messages[1].kind, UpdateMessageKind::NotNewer);
+    EXPECT_TRUE(RecordingPresenter::openedPages.empty()) << "the late newer version must not be offered";
 }
 
 // A message box of this process, polled for until the deadline.
@@ -199,7 +261,7 @@ TEST(RunUpdateCheck, TheErrorBoxClosesByItself) {
         }
     });
     const auto start = std::chrono::steady_clock::now();
-    RunUpdateCheckAt(nullptr, RefusedUrl());
+    RunCheck(nullptr, RefusedUrl());
     const auto elapsed = std::chrono::steady_clock::now() - start;
     watcher.join();
     EXPECT_EQ(seen.caption, Text(kCheckUpdates));
@@ -223,7 +285,7 @@ TEST(RunUpdateCheck, TheNewerVersionBoxAsksYesOrNo) {
         seen = Describe(box);
         PostMessageW(box, WM_COMMAND, IDYES, 0);
     });
-    RunUpdateCheckAt(nullptr, HostUrl(L"/checking_update_v1_00.xhtm"));
+    RunCheck(nullptr, HostUrl(L"/checking_update_v1_00.xhtm"));
     watcher.join();
     EXPECT_EQ(seen.caption, Text(kCheckUpdates));
     EXPECT_EQ(seen.text, ToWide(kNewerDescription) + L"\r\n\r\n" + Text(kGoProgramWebsite));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/wide.h"
+#include "update/download.h"
 
 inline std::wstring EnvironmentText(const wchar_t* name) {
     wchar_t value[1024] = {};
@@ -61,3 +62,12 @@ inline std::vector<std::string> HostRequestsWith(const std::string& marker) {
 // The runner always starts the host; its absence is a broken setup, not a reason to pass.
 #define ASSERT_UPDATE_HOST_RUNNING()                                                                         \
     ASSERT_FALSE(EnvironmentText(L"GLIMRA_HTTP_SERVER").empty()) << "run through run_windows_tests.py"
+
+// Shortens the deadline in force for one test and gives the program's own back.
+class DeadlineForTest {
+  public:
+    explicit DeadlineForTest(uint32_t ms) { downloadDeadlineMs = ms; }
+    ~DeadlineForTest() { downloadDeadlineMs = kDownloadDeadlineMs; }
+    DeadlineForTest(const DeadlineForTest&) = delete;
+    DeadlineForTest& operator=(const DeadlineForTest&) = delete;
+};
