@@ -7,7 +7,6 @@
 
 #include "app/app_state.h"
 #include "monitor/channels.h"
-#include "monitor/profiles.h"
 #include "platform/dxva2.h"
 
 PhysicalMonitorInfo physicalMonitor;
@@ -121,18 +120,6 @@ double WindowsVersionNumber(uint32_t version) {
     const int major = LOBYTE(LOWORD(version));
     const int minor = HIBYTE(LOWORD(version));
     return std::round((major + minor / 100.0) * 10000.0) / 10000.0;
-}
-
-void InitMonitorControl() {
-    monitorState.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
-    if (monitorState.windowsVersion >= 6) {
-        monitorState.ddcCapableSystem = 1;
-        const int count = InitPhysicalMonitor();
-        EnableMonitorSliders(count != 0);
-    } else {
-        EnableMonitorSliders(false);
-    }
-    InitProfiles();
 }
 
 int InitPhysicalMonitor() {

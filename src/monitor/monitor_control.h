@@ -58,7 +58,6 @@ int GetSliderPosition(HWND slider);
 double WindowsVersionNumber();
 // The same for a value in GetVersion's packing (major in the low byte, minor in the next).
 double WindowsVersionNumber(uint32_t version);
-void InitMonitorControl();
 // Finds the primary display's physical monitors and keeps the first; returns how many were found, 0 when
 // none could be handed out.
 int InitPhysicalMonitor();

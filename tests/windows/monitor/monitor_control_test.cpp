@@ -10,6 +10,7 @@
 
 #include "app/tray.h"
 #include "monitor/channels.h"
+#include "monitor/monitor_startup.h"
 #include "platform/dxva2.h"
 #include "simulated_monitor.h"
 #include "slider_host.h"
