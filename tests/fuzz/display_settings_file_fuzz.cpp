@@ -11,7 +11,8 @@
 namespace {
 
 DisplaySettingsResult Parse(const std::string& text, DisplaySettings& settings) {
-    return ParseDisplaySettings(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), settings);
+    return ParseDisplaySettings(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
+                                settings);
 }
 
 } // namespace
