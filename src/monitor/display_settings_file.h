@@ -86,7 +86,3 @@ DisplayEntry* FindDisplay(DisplaySettings& settings, std::u16string_view deviceP
 // remembered, the one seen longest ago is forgotten. Returns the display's entry.
 DisplayEntry& NoteDisplaySeen(DisplaySettings& settings, std::u16string_view devicePath,
                               std::u16string_view name);
-
-// UTF-16 as UTF-8, an unpaired surrogate as U+FFFD; and strict UTF-8 back (false on any malformed byte).
-std::string Utf8FromUtf16(std::u16string_view text);
-bool Utf16FromUtf8(std::string_view text, std::u16string& out);
