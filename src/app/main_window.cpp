@@ -29,6 +29,7 @@
 #include "monitor/channels.h"
 #include "monitor/display_changes.h"
 #include "monitor/monitor_control.h"
+#include "monitor/monitor_startup.h"
 #include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
 #include "platform/dpi.h"

@@ -1,6 +1,5 @@
 #include "monitor/data_file.h"
 
-#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "monitor/data_file_layout.h"
 #include "monitor/profile_table.h"
 #include "monitor/settings_records.h"
+#include "monitor/whole_file.h"
 
 DataFileErrorBoxProc dataFileErrorBox = MessageBoxExW;
 
@@ -16,127 +16,14 @@ namespace {
 constexpr UINT kSaveErrorStyle = MB_ICONEXCLAMATION | MB_SYSTEMMODAL | MB_TOPMOST; // 0x41030
 constexpr WORD kMessageLanguage = 0x409;
 constexpr int kCheckpointFile = 6;
-constexpr wchar_t kTemporarySuffix[] = L".new";
-// A virus scanner or a backup tool may hold the new or the old file for a moment after it is written.
-constexpr int kReplaceAttempts = 10;
-constexpr DWORD kReplacePauseMs = 50;
-
 static_assert(kSaveErrorStyle == 0x41030);
-
-struct FileCloser {
-    void operator()(HANDLE file) const { CloseHandle(file); }
-};
-using UniqueFile = std::unique_ptr<void, FileCloser>;
-
-UniqueFile OpenFile(const wchar_t* path, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE file = CreateFileW(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
 
 // The file this run could not read, and why; empty when the last load met no such file.
 std::wstring unreadablePath;
 DWORD unreadableError = ERROR_SUCCESS;
 
-bool IsMomentaryHold(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
-bool IsNotFound(DWORD error) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 bool IsUnreadablePath(const wchar_t* path) {
     return !unreadablePath.empty() && path && lstrcmpiW(unreadablePath.c_str(), path) == 0;
-}
-
-// Reads the file, at most as much as a sound data file can hold: the rest could never be used. On
-// failure the last error says why.
-bool ReadDataFile(const wchar_t* path, std::vector<uint8_t>& bytes) {
-    const DWORD attributes = GetFileAttributesW(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        SetLastError(ERROR_ACCESS_DENIED); // a folder stands where the file belongs
-        return false;
-    }
-    UniqueFile file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-    if (!file)
-        return false;
-    bytes.resize(kDataFileMaxSize);
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &read,
-                      nullptr))
-            return false;
-        if (read == 0)
-            break;
-        total += read;
-    }
-    bytes.resize(total);
-    return true;
-}
-
-bool WriteWhole(HANDLE file, const std::vector<uint8_t>& bytes) {
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &written,
-                       nullptr))
-            return false;
-        if (written == 0) {
-            SetLastError(ERROR_WRITE_FAULT);
-            return false;
-        }
-        total += written;
-    }
-    return true;
-}
-
-// Writes the new content beside the old file and swaps it in; on failure the old file is untouched and
-// the last error says why.
-bool ReplaceDataFile(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-    // A read-only file is the user's wish to keep it (and not every system refuses to replace one).
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return false;
-    }
-    const std::wstring temporary = path + kTemporarySuffix;
-    // A hidden or read-only leftover of an interrupted save would refuse to be overwritten.
-    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-    {
-        UniqueFile file = OpenFile(temporary.c_str(), GENERIC_WRITE, 0, CREATE_ALWAYS);
-        if (!file)
-            return false;
-        if (!WriteWhole(file.get(), bytes) || !FlushFileBuffers(file.get())) {
-            const DWORD error = GetLastError();
-            file.reset();
-            DeleteFileW(temporary.c_str());
-            SetLastError(error);
-            return false;
-        }
-        HANDLE handle = file.release();
-        if (!CloseHandle(handle)) {
-            const DWORD error = GetLastError();
-            DeleteFileW(temporary.c_str());
-            SetLastError(error);
-            return false;
-        }
-    }
-    const auto swapIn = [&] {
-        return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    };
-    bool moved = swapIn();
-    for (int attempt = 1; !moved && attempt < kReplaceAttempts && IsMomentaryHold(GetLastError()); ++attempt) {
-        Sleep(kReplacePauseMs);
-        moved = swapIn();
-    }
-    if (!moved) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temporary.c_str());
-        SetLastError(error);
-        return false;
-    }
-    return true;
 }
 
 std::wstring SystemMessage(DWORD error, DWORD language) {
@@ -181,7 +68,8 @@ int ARRAY_FileLoad(const wchar_t* path) {
         return 0;
     std::vector<uint8_t> bytes;
     try {
-        if (!ReadDataFile(path, bytes)) {
+        // At most as much as a sound data file can hold: the rest could never be used.
+        if (!ReadFileUpTo(path, kDataFileMaxSize, bytes)) {
             // Only a missing file means a first start; any other failure leaves the user's file alone.
             const DWORD error = GetLastError();
             if (!IsNotFound(error))
@@ -226,7 +114,7 @@ int ARRAY_FileSave(const wchar_t* path) {
             ShowSaveError(ErrorDescription(ERROR_INVALID_NAME), checkpoint);
             return 0;
         }
-        if (!ReplaceDataFile(path, bytes)) {
+        if (!ReplaceFileWhole(path, bytes)) {
             ShowSaveError(ErrorDescription(GetLastError()), checkpoint);
             return 0;
         }

@@ -7,7 +7,6 @@
 
 #include "app/app_state.h"
 #include "monitor/channels.h"
-#include "monitor/profiles.h"
 #include "platform/dxva2.h"
 
 PhysicalMonitorInfo physicalMonitor;
@@ -70,25 +69,30 @@ int StartMonitorWorker(Channel channel, HANDLE physical) {
 }
 
 int RequestMonitorValue(Channel channel, HANDLE physical, uint8_t value) {
-    MonitorRequestMemory& last = channel == Channel::Brightness ? monitorState.lastBrightnessRequest
-                                                                : monitorState.lastContrastRequest;
+    const bool brightness = channel == Channel::Brightness;
+    MonitorRequestMemory& last =
+        brightness ? monitorState.lastBrightnessRequest : monitorState.lastContrastRequest;
     const std::optional<uint8_t> send = AcceptMonitorRequest(last, value);
     if (!send)
         return 0;
+    const uint32_t maximum = brightness ? monitorState.brightnessMaximum : monitorState.contrastMaximum;
     monitorState.pendingMonitorHandle.store(physical);
-    if (channel == Channel::Brightness)
-        monitorState.pendingBrightness.store(*send);
+    if (brightness)
+        monitorState.pendingBrightness.store(MonitorValueForMaximum(*send, maximum));
     else
-        monitorState.pendingContrast.store(*send);
+        monitorState.pendingContrast.store(MonitorValueForMaximum(*send, maximum));
     // Limits how fast workers are started while the user steps the slider.
     Sleep(kPauseBeforeWorkerMs);
     return StartMonitorWorker(channel, physical);
 }
 
 void ReadChannelIntoSlider(uint8_t code, HWND slider, const ProfileRecord* record, int32_t storedPosition) {
-    const int value = ReadVcpValue(physicalMonitor.physicalMonitorHandle, code);
-    if (value != -1) {
-        SetSliderPosition(slider, PositionFromMonitorValue(value), 0);
+    const std::optional<VcpReply> reply = ReadVcpReply(physicalMonitor.physicalMonitorHandle, code);
+    if (reply) {
+        (code == kVcpLuminance ? monitorState.brightnessMaximum : monitorState.contrastMaximum) =
+            reply->maximum;
+        SetSliderPosition(
+            slider, PositionFromMonitorValue(PercentFromMonitorValue(reply->current, reply->maximum)), 0);
     } else if (settings.noBlockingMode != 0) {
         if (record)
             SetSliderPosition(slider, storedPosition, WM_VSCROLL);
@@ -119,18 +123,6 @@ double WindowsVersionNumber(uint32_t version) {
     return std::round((major + minor / 100.0) * 10000.0) / 10000.0;
 }
 
-void InitMonitorControl() {
-    monitorState.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
-    if (monitorState.windowsVersion >= 6) {
-        monitorState.ddcCapableSystem = 1;
-        const int count = InitPhysicalMonitor();
-        EnableMonitorSliders(count != 0);
-    } else {
-        EnableMonitorSliders(false);
-    }
-    InitProfiles();
-}
-
 int InitPhysicalMonitor() {
     HMONITOR monitor = MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
     if (!monitor)
@@ -150,6 +142,9 @@ int InitPhysicalMonitor() {
     }
     physicalMonitor.monitorHandle = monitor;
     physicalMonitor.physicalMonitorHandle = first;
+    // The monitor found may be another one: its maxima are known only once it has been read.
+    monitorState.brightnessMaximum = 0;
+    monitorState.contrastMaximum = 0;
     monitorState.liveMonitorHandle.store(first);
     // Counted but not handed out is no monitor: its sliders would send to nothing.
     return first ? static_cast<int>(count) : 0;
@@ -198,20 +193,27 @@ void ForgetMonitorRequests() {
     ++monitorState.requestGeneration;
 }
 
-int ReadVcpValue(HANDLE physical, uint8_t code) {
+std::optional<VcpReply> ReadVcpReply(HANDLE physical, uint8_t code) {
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         DWORD codeType = 0, current = 0, maximum = 0;
         if (GetVCPFeatureAndVCPFeatureReply(physical, code, &codeType, &current, &maximum))
-            return static_cast<int>(current);
+            return VcpReply{current, maximum};
         Sleep(kPauseAfterFailedReadMs);
     }
-    return -1;
+    return std::nullopt;
+}
+
+int ReadVcpValue(HANDLE physical, uint8_t code) {
+    const std::optional<VcpReply> reply = ReadVcpReply(physical, code);
+    return reply ? static_cast<int>(reply->current) : -1;
 }
 
 DWORD ReadBrightnessMaximum() {
     DWORD codeType = 0, current = 0, maximum = 0;
     GetVCPFeatureAndVCPFeatureReply(physicalMonitor.physicalMonitorHandle, kVcpLuminance, &codeType, &current,
                                     &maximum);
+    if (maximum != 0) // a probe that answered tells how far brightness goes, as a read does
+        monitorState.brightnessMaximum = maximum;
     return maximum;
 }
 

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
 #include "monitor/channels.h"
 #include "monitor/settings_records.h"
@@ -28,9 +29,14 @@ struct MonitorControlState {
     // Interface thread only; empty while nothing was sent yet.
     MonitorRequestMemory lastBrightnessRequest;
     MonitorRequestMemory lastContrastRequest;
+    // The maximum each channel reported at its last read of this monitor; 0 while none was read, and then the
+    // percentages go out unscaled (interface thread only).
+    uint32_t brightnessMaximum = 0;
+    uint32_t contrastMaximum = 0;
     // Shared with the worker threads: each is written and read whole, no lock.
-    std::atomic<uint8_t> pendingBrightness{0};
-    std::atomic<uint8_t> pendingContrast{0};
+    // The monitor's own values, scaled to its maximum: up to that maximum, so wider than a byte.
+    std::atomic<uint32_t> pendingBrightness{0};
+    std::atomic<uint32_t> pendingContrast{0};
     std::atomic<HANDLE> pendingMonitorHandle{nullptr};
     // The handle a waking worker may still send to: cleared before the handles are released, so a worker
     // given an older handle sends nothing.
@@ -52,7 +58,6 @@ int GetSliderPosition(HWND slider);
 double WindowsVersionNumber();
 // The same for a value in GetVersion's packing (major in the low byte, minor in the next).
 double WindowsVersionNumber(uint32_t version);
-void InitMonitorControl();
 // Finds the primary display's physical monitors and keeps the first; returns how many were found, 0 when
 // none could be handed out.
 int InitPhysicalMonitor();
@@ -64,12 +69,21 @@ bool ReleasePhysicalMonitors();
 void ForgetMonitorRequests();
 void EnableMonitorSliders(bool enable);
 
+// value is the percentage |100 - position|; it is dropped when equal to the last request, clamped to 1..100,
+// and scaled to the channel's maximum when one other than 100 was read.
 int SetMonitorBrightness(HANDLE physical, uint8_t value);
 int SetMonitorContrast(HANDLE physical, uint8_t value);
 // Also forgets the remembered requests and cancels the waiting ones: the monitor's values have changed
 // under them.
 BOOL FactoryResetMonitor(HANDLE physical);
 
+struct VcpReply {
+    uint32_t current = 0;
+    uint32_t maximum = 0;
+};
+// Three attempts; nothing when all failed.
+std::optional<VcpReply> ReadVcpReply(HANDLE physical, uint8_t code);
+// The current value of ReadVcpReply, or -1 when it failed.
 int ReadVcpValue(HANDLE physical, uint8_t code);
 DWORD ReadBrightnessMaximum();
 void ReadMonitorIntoSliders(const ProfileRecord* record);

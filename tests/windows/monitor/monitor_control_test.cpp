@@ -10,6 +10,7 @@
 
 #include "app/tray.h"
 #include "monitor/channels.h"
+#include "monitor/monitor_startup.h"
 #include "platform/dxva2.h"
 #include "simulated_monitor.h"
 #include "slider_host.h"
@@ -237,6 +238,64 @@ TEST(MonitorControl, NoBlockingModeWithoutARecordLeavesTheSlidersAlone) {
     EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 50);
     EXPECT_TRUE(notifications.empty());
     settings.noBlockingMode = 0;
+}
+
+TEST(MonitorControl, AMonitorReportingMaximumFiftyIsShownAndSentOnItsOwnScale) {
+    SimulatedMonitor monitor("brightness=40\nbrightness_max=50\ncontrast=60\ncontrast_max=100\n");
+    MonitorSliderHost host;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    ReadMonitorIntoSliders(nullptr);
+    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 20) << "40 of 50 shows 80";
+    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40) << "a maximum of 100 changes nothing";
+
+    SetSliderPosition(appState.brightnessSlider, 0, WM_VSCROLL); // the top of the slider
+    SetSliderPosition(appState.contrastSlider, 0, WM_VSCROLL);
+    auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].code, 0x10);
+    EXPECT_EQ(writes[0].value, 50) << "the top sends the monitor's maximum, not 100";
+    EXPECT_EQ(writes[1].code, 0x12);
+    EXPECT_EQ(writes[1].value, 100);
+    SetSliderPosition(appState.brightnessSlider, 100, WM_VSCROLL);
+    writes = monitor.WaitForCalls("SetVCPFeature", 3, 3s);
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[2].value, 1) << "the bottom still sends 1, never 0";
+}
+
+TEST(MonitorControl, NoBlockingModeScalesOnlyWhatThisMonitorHasReported) {
+    SimulatedMonitor monitor("brightness=40\nbrightness_max=50\ncontrast=60\ncontrast_max=100\n");
+    MonitorSliderHost host;
+    ResetMonitorControl();
+    InitPhysicalMonitor();
+    EnableMonitorSliders(true);
+    ReadMonitorIntoSliders(nullptr); // tells the maximum 50; sends nothing
+    monitor.Configure("brightness=40\nbrightness_max=50\nfail_codes=10,12\n");
+    settings.noBlockingMode = 1;
+    ProfileRecord record{};
+    record.brightnessPosition = 0;
+    record.contrastPosition = 30;
+
+    // The same monitor, now silent: the stored top position goes out on the scale it told.
+    ReadMonitorIntoSliders(&record);
+    auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].code, 0x10);
+    EXPECT_EQ(writes[0].value, 50);
+    EXPECT_EQ(writes[1].value, 70);
+
+    // Found again, it may be another monitor that has told nothing yet: percentages go out.
+    ReleasePhysicalMonitors();
+    ForgetMonitorRequests();
+    InitPhysicalMonitor();
+    ReadMonitorIntoSliders(&record);
+    writes = monitor.WaitForCalls("SetVCPFeature", 4, 3s);
+    settings.noBlockingMode = 0;
+    ASSERT_EQ(writes.size(), 4u);
+    EXPECT_EQ(writes[2].code, 0x10);
+    EXPECT_EQ(writes[2].value, 100);
+    EXPECT_EQ(writes[3].value, 70);
 }
 
 TEST(MonitorControl, FactoryResetSendsRestoreCodeOneAndForgetsTheLastRequests) {
