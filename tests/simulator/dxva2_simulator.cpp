@@ -3,15 +3,25 @@
 // Its state lives in "<DXVA2_SIM_DIR>\monitor.txt" (key=value lines), so it persists across the
 // program's runs like a real monitor's; every call is appended to "<DXVA2_SIM_DIR>\calls.log" as
 //   <ms since load> <unix epoch ms> <function> code=0x<hex> value=<n> result=<0|1> handle=0x<hex>
-// where handle is the physical-monitor handle the call used (the first one handed out or released).
+//   display=DISPLAY<n>
+// where handle is the physical-monitor handle the call used (the first one handed out or released) and
+// display the display whose monitor answered (DISPLAY1 for a handle no display knows). New fields only ever
+// go at the end of the line.
 // Keys: brightness, brightness_max, contrast, contrast_max, factory_brightness, factory_contrast,
 // monitors (physical monitors reported, default 1), fetch_fails (1: the count is reported but handing out
 // the handles fails, as it does for a monitor that goes away between the two calls), silent (1: every VCP
 // read and write fails),
 // fail_codes (VCP codes in hex whose reads fail, e.g. "12"), delay_ms (sleep in each VCP call),
 // handle (the first physical handle handed out, default 0x1001; VCP calls through any other fail, so
-// writing a new one with new values "re-plugs" the monitor), destroy_calls (counted by the simulator:
-// calls of DestroyPhysicalMonitors).
+// writing a new one with new values "re-plugs" the monitor), description (the physical monitors'
+// description before their number, default "Simulated DDC/CI Monitor"), destroy_calls (counted by the
+// simulator: calls of DestroyPhysicalMonitors, whichever display's).
+// Several displays: the display monitor (HMONITOR) passed in is told apart by its GDI device name
+// (GetMonitorInfoW's szDevice, \\.\DISPLAYn). Display 1, and any HMONITOR that is not a display's, is the
+// monitor of the keys above. Display n > 1 has the same keys prefixed "display<n>." (display2.brightness,
+// display2.silent, display2.handle, ...), with the same defaults except handle n * 0x10000 + 1 (0x20001
+// for display 2) and description "Simulated Monitor <n>"; a VCP call reaches the display whose current
+// handle it names.
 // Without DXVA2_SIM_DIR the monitor keeps its state in memory and logs nothing.
 #include <windows.h>
 
@@ -53,19 +63,21 @@ struct StateLock {
     }
 };
 
-std::map<std::string, std::string> Defaults() {
-    return {{"brightness", "70"},
-            {"brightness_max", "100"},
-            {"contrast", "60"},
-            {"contrast_max", "100"},
-            {"factory_brightness", "80"},
-            {"factory_contrast", "75"},
-            {"monitors", "1"},
-            {"fetch_fails", "0"},
-            {"silent", "0"},
-            {"fail_codes", ""},
-            {"delay_ms", "0"},
-            {"handle", "0x1001"}};
+const std::map<std::string, std::string>& Defaults() {
+    static const std::map<std::string, std::string> defaults = {{"brightness", "70"},
+                                                                {"brightness_max", "100"},
+                                                                {"contrast", "60"},
+                                                                {"contrast_max", "100"},
+                                                                {"factory_brightness", "80"},
+                                                                {"factory_contrast", "75"},
+                                                                {"monitors", "1"},
+                                                                {"fetch_fails", "0"},
+                                                                {"silent", "0"},
+                                                                {"fail_codes", ""},
+                                                                {"delay_ms", "0"},
+                                                                {"handle", "0x1001"},
+                                                                {"description", "Simulated DDC/CI Monitor"}};
+    return defaults;
 }
 
 std::map<std::string, std::string> LoadState() {
@@ -106,24 +118,61 @@ void SaveState(const std::map<std::string, std::string>& state) {
     std::fclose(file);
 }
 
-long Number(const std::map<std::string, std::string>& state, const char* key) {
-    const auto found = state.find(key);
-    return found == state.end() ? 0 : std::strtol(found->second.c_str(), nullptr, 10);
+using State = std::map<std::string, std::string>;
+
+constexpr int kMaxDisplays = 9;
+
+// One display's value of key: display 1's keys stand alone, display n's are prefixed "display<n>.".
+std::string Value(const State& state, int display, const std::string& key) {
+    const std::string name = display <= 1 ? key : "display" + std::to_string(display) + "." + key;
+    const auto found = state.find(name);
+    if (found != state.end())
+        return found->second;
+    if (display > 1 && key == "handle")
+        return std::to_string(display * 0x10000 + 1);
+    if (display > 1 && key == "description")
+        return "Simulated Monitor " + std::to_string(display);
+    const auto fallback = Defaults().find(key);
+    return fallback == Defaults().end() ? std::string() : fallback->second;
 }
 
-// The physical handle the monitor answers to now.
-HANDLE CurrentHandle(const std::map<std::string, std::string>& state) {
-    const auto found = state.find("handle");
-    const ULONG_PTR value = found == state.end() ? 0 : std::strtoull(found->second.c_str(), nullptr, 0);
-    return reinterpret_cast<HANDLE>(value);
+void SetValue(State& state, int display, const std::string& key, const std::string& value) {
+    state[display <= 1 ? key : "display" + std::to_string(display) + "." + key] = value;
 }
 
-bool ReadFails(const std::map<std::string, std::string>& state, BYTE code) {
-    if (Number(state, "silent"))
+long Number(const State& state, int display, const char* key) {
+    return std::strtol(Value(state, display, key).c_str(), nullptr, 10);
+}
+
+// The physical handle the display's monitor answers to now.
+HANDLE CurrentHandle(const State& state, int display) {
+    return reinterpret_cast<HANDLE>(
+        static_cast<ULONG_PTR>(std::strtoull(Value(state, display, "handle").c_str(), nullptr, 0)));
+}
+
+// The display a physical handle belongs to; 0 when it is no display's current handle.
+int DisplayOfHandle(const State& state, HANDLE physical) {
+    for (int display = 1; display <= kMaxDisplays; ++display)
+        if (physical == CurrentHandle(state, display))
+            return display;
+    return 0;
+}
+
+// The display an HMONITOR stands for, by its GDI device name; 1 for anything that is not a display's.
+int DisplayOfMonitor(HMONITOR monitor) {
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof(info);
+    if (!monitor || !GetMonitorInfoW(monitor, &info))
+        return 1;
+    const wchar_t* digits = std::wcsstr(info.szDevice, L"DISPLAY");
+    const long number = digits ? std::wcstol(digits + 7, nullptr, 10) : 0;
+    return number >= 1 && number <= kMaxDisplays ? static_cast<int>(number) : 1;
+}
+
+bool ReadFails(const State& state, int display, BYTE code) {
+    if (Number(state, display, "silent"))
         return true;
-    char hex[8];
-    std::snprintf(hex, sizeof(hex), "%x", code);
-    const std::string& codes = state.at("fail_codes");
+    const std::string codes = Value(state, display, "fail_codes");
     std::size_t start = 0;
     while (start < codes.size()) {
         std::size_t end = codes.find(',', start);
@@ -136,7 +185,7 @@ bool ReadFails(const std::map<std::string, std::string>& state, BYTE code) {
     return false;
 }
 
-void Log(const char* function, int code, long value, BOOL result, HANDLE handle) {
+void Log(const char* function, int code, long value, BOOL result, HANDLE handle, int display) {
     const std::wstring folder = SimulatorFolder();
     if (folder.empty())
         return;
@@ -147,14 +196,15 @@ void Log(const char* function, int code, long value, BOOL result, HANDLE handle)
     FILE* file = _wfopen((folder + L"calls.log").c_str(), L"ab");
     if (!file)
         return;
-    std::fprintf(file, "%llu %llu %s code=0x%02x value=%ld result=%d handle=0x%llx\n",
+    std::fprintf(file, "%llu %llu %s code=0x%02x value=%ld result=%d handle=0x%llx display=DISPLAY%d\n",
                  GetTickCount64() - loadTick, epochMs, function, code, value, result ? 1 : 0,
-                 static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(handle)));
+                 static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(handle)),
+                 display < 1 ? 1 : display);
     std::fclose(file);
 }
 
-void DelayIfAsked(const std::map<std::string, std::string>& state) {
-    const long delay = Number(state, "delay_ms");
+void DelayIfAsked(const State& state, int display) {
+    const long delay = Number(state, display, "delay_ms");
     if (delay > 0)
         Sleep(static_cast<DWORD>(delay));
 }
@@ -171,10 +221,12 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     GetNumberOfPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD* count) {
     StateLock lock;
     const auto state = LoadState();
+    const int display = DisplayOfMonitor(monitor);
     const BOOL ok = monitor != nullptr && count != nullptr;
     if (ok)
-        *count = static_cast<DWORD>(Number(state, "monitors"));
-    Log("GetNumberOfPhysicalMonitorsFromHMONITOR", 0, ok ? static_cast<long>(*count) : -1, ok, nullptr);
+        *count = static_cast<DWORD>(Number(state, display, "monitors"));
+    Log("GetNumberOfPhysicalMonitorsFromHMONITOR", 0, ok ? static_cast<long>(*count) : -1, ok, nullptr,
+        display);
     return ok;
 }
 
@@ -182,35 +234,40 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     GetPhysicalMonitorsFromHMONITOR(HMONITOR monitor, DWORD arraySize, PhysicalMonitorEntry* monitors) {
     StateLock lock;
     const auto state = LoadState();
+    const int display = DisplayOfMonitor(monitor);
     const BOOL ok = monitor != nullptr && monitors != nullptr && arraySize >= 1 &&
-                    arraySize <= static_cast<DWORD>(Number(state, "monitors")) &&
-                    !Number(state, "fetch_fails");
-    const HANDLE first = CurrentHandle(state);
+                    arraySize <= static_cast<DWORD>(Number(state, display, "monitors")) &&
+                    !Number(state, display, "fetch_fails");
+    const HANDLE first = CurrentHandle(state, display);
     if (ok) {
+        const std::string narrow = Value(state, display, "description");
+        const std::wstring description(narrow.begin(), narrow.end()); // ASCII
         for (DWORD i = 0; i < arraySize; ++i) {
             monitors[i].hPhysicalMonitor = reinterpret_cast<HANDLE>(reinterpret_cast<ULONG_PTR>(first) + i);
-            std::swprintf(monitors[i].szPhysicalMonitorDescription, 128, L"Simulated DDC/CI Monitor %lu",
+            std::swprintf(monitors[i].szPhysicalMonitorDescription, 128, L"%ls %lu", description.c_str(),
                           i + 1);
         }
     }
-    Log("GetPhysicalMonitorsFromHMONITOR", 0, static_cast<long>(arraySize), ok, ok ? first : nullptr);
+    Log("GetPhysicalMonitorsFromHMONITOR", 0, static_cast<long>(arraySize), ok, ok ? first : nullptr,
+        display);
     return ok;
 }
 
 extern "C" __declspec(dllexport) BOOL WINAPI SetVCPFeature(HANDLE physical, BYTE code, DWORD value) {
     StateLock lock;
     auto state = LoadState();
-    DelayIfAsked(state);
-    BOOL ok = physical == CurrentHandle(state) && !Number(state, "silent");
+    const int display = DisplayOfHandle(state, physical);
+    DelayIfAsked(state, display);
+    BOOL ok = display != 0 && !Number(state, display, "silent");
     if (ok) {
         if (code == 0x10) {
-            state["brightness"] = std::to_string(value);
+            SetValue(state, display, "brightness", std::to_string(value));
         } else if (code == 0x12) {
-            state["contrast"] = std::to_string(value);
+            SetValue(state, display, "contrast", std::to_string(value));
         } else if (code == 0x05) {
             if (value != 0) {
-                state["brightness"] = state["factory_brightness"];
-                state["contrast"] = state["factory_contrast"];
+                SetValue(state, display, "brightness", Value(state, display, "factory_brightness"));
+                SetValue(state, display, "contrast", Value(state, display, "factory_contrast"));
             }
         } else {
             ok = FALSE;
@@ -218,7 +275,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI SetVCPFeature(HANDLE physical, BYTE
         if (ok)
             SaveState(state);
     }
-    Log("SetVCPFeature", code, static_cast<long>(value), ok, physical);
+    Log("SetVCPFeature", code, static_cast<long>(value), ok, physical, display);
     return ok;
 }
 
@@ -227,21 +284,22 @@ extern "C" __declspec(dllexport) BOOL WINAPI
                                     DWORD* maximum) {
     StateLock lock;
     const auto state = LoadState();
-    DelayIfAsked(state);
-    BOOL ok = physical == CurrentHandle(state) && !ReadFails(state, code) && (code == 0x10 || code == 0x12);
+    const int display = DisplayOfHandle(state, physical);
+    DelayIfAsked(state, display);
+    BOOL ok = display != 0 && !ReadFails(state, display, code) && (code == 0x10 || code == 0x12);
     long value = -1;
     if (ok) {
         const char* key = code == 0x10 ? "brightness" : "contrast";
         const char* maxKey = code == 0x10 ? "brightness_max" : "contrast_max";
-        value = Number(state, key);
+        value = Number(state, display, key);
         if (codeType)
             *codeType = 0; // MC_SET_PARAMETER
         if (current)
             *current = static_cast<DWORD>(value);
         if (maximum)
-            *maximum = static_cast<DWORD>(Number(state, maxKey));
+            *maximum = static_cast<DWORD>(Number(state, display, maxKey));
     }
-    Log("GetVCPFeatureAndVCPFeatureReply", code, value, ok, physical);
+    Log("GetVCPFeatureAndVCPFeatureReply", code, value, ok, physical, display);
     return ok;
 }
 
@@ -251,9 +309,10 @@ extern "C" __declspec(dllexport) BOOL WINAPI
     StateLock lock;
     auto state = LoadState();
     const BOOL ok = monitors != nullptr && arraySize >= 1;
-    state["destroy_calls"] = std::to_string(Number(state, "destroy_calls") + 1);
+    state["destroy_calls"] = std::to_string(Number(state, 1, "destroy_calls") + 1);
     SaveState(state);
-    Log("DestroyPhysicalMonitors", 0, static_cast<long>(arraySize), ok,
-        ok ? monitors[0].hPhysicalMonitor : nullptr);
+    const HANDLE first = ok ? monitors[0].hPhysicalMonitor : nullptr;
+    // A handle of an earlier plug is no display's now; it counts as the first display's, as before.
+    Log("DestroyPhysicalMonitors", 0, static_cast<long>(arraySize), ok, first, DisplayOfHandle(state, first));
     return ok;
 }

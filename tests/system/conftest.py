@@ -3,7 +3,7 @@ from pathlib import Path
 
 import pytest
 
-from harness import Display, Glimra, SimulatedMonitor, WineSession
+from harness import TWO_SCREENS, Display, Glimra, SimulatedMonitor, WineSession
 from person import Person
 from web_host import WebHost
 
@@ -89,3 +89,34 @@ def web_host():
     host = WebHost().start()
     yield host
     host.stop()
+
+
+@pytest.fixture(scope="session")
+def two_displays(build_dir):
+    """Opt-in bench with two displays: its own Xvfb with two Xinerama screens and its own Wine prefix without
+    a Wine desktop (a Wine desktop always reports one monitor), so the one-display tests never see it."""
+    shown = Display(screens=TWO_SCREENS)
+    try:
+        session = WineSession(build_dir, shown, prefix=build_dir / "wineprefix-two-displays", desktop=False)
+    except BaseException:
+        shown.close()
+        raise
+    yield session
+    session.close()
+    shown.close()
+
+
+@pytest.fixture
+def start_glimra_on_two_displays(two_displays):
+    """Starts the program on the two-display bench as a user who never ran it; each run ends with the test."""
+    two_displays.reset_user_state()
+    runs = []
+
+    def start(monitor, **kwargs):
+        run = Glimra(two_displays, monitor, **kwargs)
+        runs.append(run)
+        return run
+
+    yield start
+    for run in runs:
+        run.kill()

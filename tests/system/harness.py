@@ -10,6 +10,11 @@ from pathlib import Path
 DESKTOP_NAME = "shell"
 DESKTOP_WIDTH, DESKTOP_HEIGHT = 1024, 768
 DEBUG_TRACE_PREFIX = "Glimra: "
+# The two-display bench: Xvfb's Xinerama joins two screens of different sizes (and reports both at 0,0).
+TWO_SCREENS = ["-screen", "0", "1280x800x24", "-screen", "1", "1024x768x24", "+xinerama"]
+ONE_SCREEN = ["-screen", "0", "1600x1200x24"]
+# Without a Wine desktop, explorer shows the notification area as a window of its own.
+STANDALONE_TRAY_NAME = "Wine System Tray"
 
 
 def wine_path(path: Path) -> str:
@@ -47,8 +52,10 @@ def parse_pairs(line: str) -> dict:
 class Display:
     """The X display: the one in DISPLAY when it answers (unless a private one is asked for), else a private Xvfb."""
 
-    def __init__(self, private=False):
+    def __init__(self, private=False, screens=None):
+        """screens: Xvfb's screen arguments (default one screen of 1600x1200); any screens make it private."""
         self.process = None
+        private = private or screens is not None
         if not private and os.environ.get("DISPLAY") and self._answers(os.environ["DISPLAY"]):
             self.name = os.environ["DISPLAY"]
             return
@@ -57,7 +64,7 @@ class Display:
                 continue
             name = f":{number}"
             # Larger than the desktop, so the display-scale tests can give the desktop a high resolution.
-            self.process = subprocess.Popen(["Xvfb", name, "-screen", "0", "1600x1200x24", "-nolisten", "tcp"],
+            self.process = subprocess.Popen(["Xvfb", name, *(screens or ONE_SCREEN), "-nolisten", "tcp"],
                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             try:
                 poll(lambda: self._answers(name), timeout=10, message="Xvfb")
@@ -96,10 +103,13 @@ class Display:
 
 class WineSession:
     """One Wine prefix with the test tools and a virtual desktop, and unless told otherwise Glimra's program
-    folder in C:\\Glimra. build_dir is the Windows build that has the test tools."""
+    folder in C:\\Glimra. build_dir is the Windows build that has the test tools. desktop=False: no Wine
+    desktop, so Wine reports every X screen as a display and the tray is the "Wine System Tray" window."""
 
-    def __init__(self, build_dir: Path, display: Display, prefix: Path = None, fresh=False, program=True):
+    def __init__(self, build_dir: Path, display: Display, prefix: Path = None, fresh=False, program=True,
+                 desktop=True):
         self.build_dir = build_dir
+        self.desktop_shown = desktop
         # A prefix of their own: the desktop settings below must not reach the Windows tests.
         self.prefix = prefix or build_dir / "wineprefix-system"
         if fresh:
@@ -135,7 +145,12 @@ class WineSession:
         self._configure_registry()
         self.exe = "C:\\Glimra\\Glimra.exe"
         self.user_dir = self._find_user_dir()
-        self._start_desktop()
+        if desktop:
+            self._start_desktop()
+        else:
+            # The X11 driver reads its settings when Wine starts: begin again with them.
+            subprocess.run([self.wineserver, "-k"], env=self.env, stderr=subprocess.DEVNULL)
+            self.wait_server()
 
     def _start_desktop(self):
         # The desktop and its taskbar come first: Wine gives a process the work area it sees when it starts.
@@ -167,13 +182,19 @@ class WineSession:
     def _configure_registry(self):
         browser = "C:\\\\glimra-test\\\\stand_in_browser.exe"
         reg = self.scratch / "session.reg"
+        if self.desktop_shown:
+            screens = (
+                "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"
+                f"\"{DESKTOP_NAME}\"=\"{DESKTOP_WIDTH}x{DESKTOP_HEIGHT}\"\r\n\r\n"
+                # Every program of the prefix opens in that desktop, so they share one taskbar and tray.
+                "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"
+                f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n")
+        else:
+            # XRandR would report Xvfb's screens as one; Xinerama tells them apart.
+            screens = ("[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"
+                       "\"UseXRandR\"=\"N\"\r\n\r\n")
         reg.write_text(
-            "REGEDIT4\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"
-            f"\"{DESKTOP_NAME}\"=\"{DESKTOP_WIDTH}x{DESKTOP_HEIGHT}\"\r\n\r\n"
-            # Every program of the prefix opens in that desktop, so they share one taskbar and tray.
-            "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"
-            f"\"Desktop\"=\"{DESKTOP_NAME}\"\r\n\r\n"
+            "REGEDIT4\r\n\r\n" + screens +
             "[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\r\n"
             f"@=\"\\\"{browser}\\\" \\\"%1\\\"\"\r\n\r\n"
             "[HKEY_CLASSES_ROOT\\https\\shell\\open\\command]\r\n"
@@ -199,6 +220,31 @@ class WineSession:
     def probe(self, *args, timeout=30) -> str:
         result = self.run_wine([f"C:\\glimra-test\\glimra_probe.exe", *args], timeout=timeout)
         return result.stdout.decode("utf-8", "replace")
+
+    def standalone_tray(self, timeout=30) -> dict:
+        """Where the "Wine System Tray" window stands (x, y, width, height) once it is shown."""
+        def shown():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", STANDALONE_TRAY_NAME],
+                                   env=self.env, capture_output=True, text=True).stdout.split()
+            if not found:
+                return None
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[0]], env=self.env,
+                                      capture_output=True, text=True).stdout
+            values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
+            return {key.lower(): int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")}
+        return poll(shown, timeout=timeout, message="the Wine System Tray window")
+
+    def run_windows_tests(self, gtest_filter: str, env_extra=None, timeout=120):
+        """Runs the cross-built Windows test runner in this session; returns (exit code, its output)."""
+        env = dict(self.env)
+        env.update(env_extra or {})
+        env["GLIMRA_TEST_SCRATCH"] = wine_path(self.scratch)
+        output = self.scratch / f"windows-tests-{time.monotonic_ns()}.out"
+        with open(output, "wb") as out:  # a file, not a pipe: Wine's services would keep a pipe open
+            result = subprocess.run([self.wine, str(self.build_dir / "tests" / "windows" / "glimra_windows_tests.exe"),
+                                     "--gtest_color=no", f"--gtest_filter={gtest_filter}"], env=env, stdout=out,
+                                    stderr=subprocess.STDOUT, timeout=timeout)
+        return result.returncode, output.read_text(errors="replace")
 
     def window(self) -> dict:
         return parse_pairs(self.probe("window").strip())
@@ -306,13 +352,15 @@ class SimulatedMonitor:
             call = {"since_load_ms": int(parts[0]), "epoch_ms": int(parts[1]), "function": parts[2],
                     "code": int(parts[3].split("=")[1], 16), "value": int(parts[4].split("=")[1]),
                     "result": int(parts[5].split("=")[1]),
-                    "handle": int(parts[6].split("=")[1], 16) if len(parts) > 6 else None}
+                    "handle": int(parts[6].split("=")[1], 16) if len(parts) > 6 else None,
+                    "display": parts[7].split("=")[1] if len(parts) > 7 else "DISPLAY1"}
             if function is None or call["function"] == function:
                 calls.append(call)
         return calls
 
-    def writes(self, code=None) -> list:
-        return [c for c in self.calls("SetVCPFeature") if code is None or c["code"] == code]
+    def writes(self, code=None, display=None) -> list:
+        return [c for c in self.calls("SetVCPFeature")
+                if (code is None or c["code"] == code) and (display is None or c["display"] == display)]
 
 
 class Glimra:

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +19,7 @@ struct SimulatorCall {
     long value = 0;
     int result = 0;
     unsigned long long handle = 0; // the physical-monitor handle the call used
+    std::string display;           // the display whose monitor answered, "DISPLAY1", "DISPLAY2", ...
 };
 
 inline uint64_t EpochMilliseconds() {
@@ -81,6 +83,11 @@ class SimulatedMonitor {
                 call.sinceLoadMs = since;
                 call.epochMs = epoch;
                 call.function = name;
+                if (const char* display = std::strstr(line, " display=")) {
+                    char found[32] = {};
+                    if (std::sscanf(display, " display=%31s", found) == 1)
+                        call.display = found;
+                }
                 if (function.empty() || call.function == function)
                     calls.push_back(call);
             }
