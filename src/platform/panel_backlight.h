@@ -7,18 +7,9 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <string>
 #include <vector>
 
 #include "platform/panel_instance.h"
-
-// One built-in panel as WMI lists it.
-struct PanelBacklight {
-    std::u16string instanceName; // WMI's key, e.g. DISPLAY\BOE0812\4&2f1d5e7c&0&UID265988_0
-    std::vector<uint8_t> levels; // the levels the panel allows, in WMI's order
-    uint8_t currentLevel = 0;    // as last read or set
-};
 
 // The longest a caller waits for WMI's answer.
 constexpr DWORD kPanelAnswerWaitMs = 500;

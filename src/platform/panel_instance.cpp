@@ -102,3 +102,11 @@ PanelResult PanelResultFromWmi(uint32_t hresult) {
         return PanelResult::Failed;
     }
 }
+
+std::optional<std::size_t> PanelOfDisplay(const std::vector<PanelBacklight>& panels,
+                                          std::u16string_view targetDevicePath) {
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        if (PanelBelongsToDisplay(panels[i].instanceName, targetDevicePath))
+            return i;
+    return std::nullopt;
+}

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What a call to a panel's backlight came to.
 enum class PanelResult : uint8_t {
@@ -12,6 +14,13 @@ enum class PanelResult : uint8_t {
     NoPanel,  // no such panel here: no WMI namespace or class for it, or the panel has gone
     TryLater, // WMI is not ready (right after a resume) or did not answer in time: ask again later
     Failed,   // any other failure; asking again will not help
+};
+
+// One built-in panel as WMI lists it.
+struct PanelBacklight {
+    std::u16string instanceName; // WMI's key, e.g. DISPLAY\BOE0812\4&2f1d5e7c&0&UID265988_0
+    std::vector<uint8_t> levels; // the levels the panel allows, in WMI's order
+    uint8_t currentLevel = 0;    // as last read or set
 };
 
 // The device instance a panel's WMI InstanceName names: "DISPLAY\BOE0812\4&2f1d5e7c&0&UID265988_0" gives
@@ -32,3 +41,8 @@ std::u16string PanelObjectPath(std::u16string_view className, std::u16string_vie
 
 // What a failed (or successful) WMI HRESULT means for the caller.
 PanelResult PanelResultFromWmi(uint32_t hresult);
+
+// Which of panels (as FindPanels lists them) is the display whose target device path is targetDevicePath;
+// none for a display that is no built-in panel.
+std::optional<std::size_t> PanelOfDisplay(const std::vector<PanelBacklight>& panels,
+                                          std::u16string_view targetDevicePath);

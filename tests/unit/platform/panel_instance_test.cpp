@@ -41,6 +41,23 @@ TEST(PanelInstance, APanelMatchesItsOwnDisplayOnlyByHardwareAndInstanceId) {
     }
 }
 
+TEST(PanelInstance, EachDisplayFindsItsOwnPanelAndAnExternalMonitorNone) {
+    const std::vector<PanelBacklight> panels{
+        {u"DISPLAY\\SDC3853\\4&3b1d693f&0&UID265988_0", {0, 50, 100}, 50},
+        {kPanelName, {0, 100}, 100},
+    };
+    EXPECT_EQ(PanelOfDisplay(panels, kPanelPath), 1u);
+    EXPECT_EQ(
+        PanelOfDisplay(
+            panels, u"\\\\?\\DISPLAY#SDC3853#4&3b1d693f&0&UID265988#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}"),
+        0u);
+    EXPECT_EQ(
+        PanelOfDisplay(
+            panels, u"\\\\?\\DISPLAY#DELA0B8#4&3b1d693f&0&UID224795#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}"),
+        std::nullopt);
+    EXPECT_EQ(PanelOfDisplay({}, kPanelPath), std::nullopt);
+}
+
 TEST(PanelInstance, BothSidesComeDownToTheDeviceInstance) {
     EXPECT_EQ(PanelDeviceInstance(kPanelName), u"DISPLAY\\BOE0812\\4&2f1d5e7c&0&UID265988");
     EXPECT_EQ(DisplayDeviceInstance(kPanelPath), u"DISPLAY\\BOE0812\\4&2f1d5e7c&0&UID265988");

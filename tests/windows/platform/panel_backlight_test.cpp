@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/display_config.h"
 #include "wmi_standin.h"
 
 using namespace std::chrono_literals;
@@ -61,6 +62,15 @@ TEST_F(PanelBacklightTest, FindsThePanelAndSetsTheNearestLevelItAllows) {
         << sets[0];
     EXPECT_NE(sets[0].find("brightness=62 result=0x00000000"), std::string::npos) << sets[0];
     EXPECT_EQ(standIn.StateValue("current"), "62");
+
+    // Named after the display Wine reports, the panel is found for that display's device path.
+    standIn.Configure("instance=DISPLAY\\Default_Monitor\\0000&0000_0\nlevels=0,50,100\ncurrent=50\n");
+    std::vector<PanelBacklight> wines;
+    ASSERT_EQ(FindPanels(wines), PanelResult::Done);
+    const std::vector<DisplayPath> paths = QueryActiveDisplayPaths();
+    ASSERT_FALSE(paths.empty());
+    EXPECT_EQ(PanelOfDisplay(wines, paths[0].devicePath), 0u);
+    EXPECT_EQ(PanelOfDisplay(panels, paths[0].devicePath), std::nullopt);
 
     // An inactive instance (the lid closed) is no panel to drive.
     standIn.Configure(std::string(kPanelState) + "active=0\n");
