@@ -554,6 +554,23 @@ int ShowLevel() {
     return 0;
 }
 
+// Puts a combination into one of the Options dialog's hotkey controls (a held combination cannot be typed:
+// its holder takes the key press), and prints where the Apply button stands on the screen.
+int SetOptionsHotkey(int id, WPARAM word) {
+    HWND dialog = OptionsDialog();
+    if (!dialog) {
+        Print(L"no Options dialog");
+        return 1;
+    }
+    SendMessageW(GetDlgItem(dialog, id), HKM_SETHOTKEY, word, 0);
+    RECT apply{};
+    GetWindowRect(GetDlgItem(dialog, 3310), &apply);
+    Print(L"set=" + std::to_wstring(SendMessageW(GetDlgItem(dialog, id), HKM_GETHOTKEY, 0, 0)) +
+          L" apply_x=" + std::to_wstring((apply.left + apply.right) / 2) + L" apply_y=" +
+          std::to_wstring((apply.top + apply.bottom) / 2));
+    return 0;
+}
+
 // Another program holding a key combination: registered until the release file appears.
 int HoldHotkey(UINT modifiers, UINT key, const wchar_t* release) {
     HWND window =
@@ -617,6 +634,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowLanguages();
     else if (command == L"balloons")
         result = ShowBalloons();
+    else if (command == L"set-hotkey" && argc > 3)
+        result = SetOptionsHotkey(_wtoi(argv[2]), static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)));
     else if (command == L"level")
         result = ShowLevel();
     else if (command == L"hold-hotkey" && argc > 4)
