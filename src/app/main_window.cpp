@@ -11,6 +11,7 @@
 
 #include "app/app_ids.h"
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
 #include "app/notifications.h"
 #include "app/shell_utilities.h"
 #include "app/shutdown.h"
@@ -380,8 +381,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             RefindMonitor(window);
         } else if (wParam == IDT_SESSION_RETRY) {
             RetrySessionNotifications(window);
+        } else {
+            HandleBrightnessKeyTimer(window, wParam);
         }
         break;
+    case WM_HOTKEY:
+        HandleBrightnessHotkey(window, wParam);
+        return 0;
     case WM_SETCURSOR: {
         HWND control = reinterpret_cast<HWND>(wParam);
         if (control != appState.hoverControl && IsSliderId(GetDlgCtrlID(control))) {

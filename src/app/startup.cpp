@@ -6,6 +6,7 @@
 
 #include "app/app_ids.h"
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
 #include "app/data_folder.h"
 #include "app/main_window.h"
 #include "app/notifications.h"
@@ -78,6 +79,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowWindow(appState.mainWindow, SW_HIDE);
     PlaceMainWindow(appState.mainWindow, false);
     CreateResetTooltip();
+    StartBrightnessKeys(appState.mainWindow);
     appState.startupFinished = true;
 
     RunMessageLoop();

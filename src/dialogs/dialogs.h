@@ -14,6 +14,10 @@ constexpr int IDC_LANGUAGE_COMBO = 3210; // a child of the frame
 constexpr int IDC_RUN_WITH_SYSTEM = 3110;
 constexpr int IDC_NO_BLOCKING = 3111;
 constexpr int IDC_APPLY = 3310;
+constexpr int IDC_KEYS_FRAME = 3001;
+constexpr int IDC_BRIGHTNESS_UP_KEY = 3120;
+constexpr int IDC_BRIGHTNESS_DOWN_KEY = 3121;
+constexpr int IDC_KEYS_UNDER_POINTER = 3122;
 
 // Starts "AppRestart.vbs" from the program's own folder and ends the program through the main window.
 void RestartApplication();
@@ -24,4 +28,7 @@ using OptionsQuestionBox = int (*)(HWND owner, std::wstring_view text, std::wstr
 using RestartShellOpen = HINSTANCE(WINAPI*)(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                                             LPCWSTR directory, INT showCommand);
 extern OptionsQuestionBox optionsQuestionBox; // IconMessageBox
-extern RestartShellOpen restartShellOpen;     // ShellExecuteW
+// Says that a chosen key combination is held by another program; a warning owned by the dialog.
+using OptionsWarningBox = void (*)(HWND owner, std::wstring_view text);
+extern OptionsWarningBox optionsWarningBox;
+extern RestartShellOpen restartShellOpen; // ShellExecuteW

@@ -4,8 +4,11 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
+#include "app/hotkey_combination.h"
 #include "app/message_boxes.h"
 #include "app/notifications.h"
 #include "app/program_folder.h"
@@ -23,12 +26,15 @@
 #include "platform/wide.h"
 
 OptionsQuestionBox optionsQuestionBox = IconMessageBox;
+OptionsWarningBox optionsWarningBox = [](HWND owner, std::wstring_view text) {
+    TimedMessageBox(owner, text, L"", kMessageWarning, 0);
+};
 RestartShellOpen restartShellOpen = OpenWithShell;
 
 namespace {
 
 constexpr int kClientWidth = 294;
-constexpr int kClientHeight = 340;
+constexpr int kClientHeight = 460;
 constexpr DWORD kComboStyle = 0x56210047;
 // The multi-line no-blocking box, created disabled; BS_AUTOCHECKBOX makes it a check box that can be ticked.
 constexpr DWORD kNoBlockingStyle = 0x58016500 | BS_AUTOCHECKBOX;
@@ -43,14 +49,25 @@ enum ControlSlot {
     kSlotCombo,
     kSlotRunWithSystem,
     kSlotNoBlocking,
+    kSlotKeysFrame,
+    kSlotUpLabel,
+    kSlotUpKey,
+    kSlotDownLabel,
+    kSlotDownKey,
+    kSlotUnderPointer,
     kSlotSeparator,
     kSlotApply,
     kSlotCount
 };
 constexpr ScaledBox kBoxes[kSlotCount] = {
-    {6, 8, 282, 82},    {12, 32, 258, 160}, {12, 116, 268, 22},
-    {12, 200, 268, 80}, {4, 296, 286, 2},   {190, 304, 96, 28},
+    {6, 8, 282, 82},     {12, 32, 258, 160}, {12, 116, 268, 22},  {12, 200, 268, 80},
+    {6, 290, 282, 118},  {16, 318, 120, 20}, {140, 314, 138, 22}, {16, 348, 120, 20},
+    {140, 344, 138, 22}, {16, 374, 262, 24}, {4, 416, 286, 2},    {190, 424, 96, 28},
 };
+// The frames' captions are bold.
+constexpr bool IsFrameSlot(int slot) {
+    return slot == kSlotFrame || slot == kSlotKeysFrame;
+}
 
 struct OptionsDialogState {
     UniqueFont frameFont;
@@ -93,6 +110,23 @@ void CreateControls(HWND dialog) {
     controls[kSlotNoBlocking] =
         CreateDialogControl(dialog, L"BUTTON", WideText(kCheckNoBlocingM), kNoBlockingStyle,
                             kBoxes[kSlotNoBlocking], IDC_NO_BLOCKING, GuiFont(), dpi);
+    controls[kSlotKeysFrame] =
+        CreateDialogControl(dialog, L"BUTTON", WideText(kKeysSection), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                            kBoxes[kSlotKeysFrame], IDC_KEYS_FRAME, FrameFont(), dpi);
+    controls[kSlotUpLabel] =
+        CreateDialogControl(dialog, L"STATIC", WideText(kBrightnessUpKey), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                            kBoxes[kSlotUpLabel], -1, GuiFont(), dpi);
+    controls[kSlotUpKey] = CreateDialogControl(dialog, HOTKEY_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                               kBoxes[kSlotUpKey], IDC_BRIGHTNESS_UP_KEY, GuiFont(), dpi);
+    controls[kSlotDownLabel] =
+        CreateDialogControl(dialog, L"STATIC", WideText(kBrightnessDownKey), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                            kBoxes[kSlotDownLabel], -1, GuiFont(), dpi);
+    controls[kSlotDownKey] =
+        CreateDialogControl(dialog, HOTKEY_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                            kBoxes[kSlotDownKey], IDC_BRIGHTNESS_DOWN_KEY, GuiFont(), dpi);
+    controls[kSlotUnderPointer] = CreateDialogControl(
+        dialog, L"BUTTON", WideText(kKeysUnderPointer), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+        kBoxes[kSlotUnderPointer], IDC_KEYS_UNDER_POINTER, GuiFont(), dpi);
     controls[kSlotSeparator] =
         CreateDialogControl(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ,
                             kBoxes[kSlotSeparator], -1, GuiFont(), dpi);
@@ -108,7 +142,7 @@ void LayOutAtDpi(int dpi) {
     UniqueFont oldFrame = std::move(dialogState.frameFont);
     CreateFonts(dpi);
     for (int i = 0; i < kSlotCount; ++i)
-        PlaceDialogControl(dialogState.controls[i], i == kSlotFrame ? FrameFont() : GuiFont(), dpi);
+        PlaceDialogControl(dialogState.controls[i], IsFrameSlot(i) ? FrameFont() : GuiFont(), dpi);
 }
 
 HWND LanguageCombo(HWND dialog) {
@@ -131,6 +165,12 @@ void InitOptionsDialog(HWND dialog) {
     CheckDlgButton(dialog, IDC_NO_BLOCKING, settings.noBlockingMode != 0 ? BST_CHECKED : BST_UNCHECKED);
     if (monitorState.ddcCapableSystem)
         EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);
+    SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_UP_KEY, HKM_SETHOTKEY,
+                        HotkeyWordFromKeyCombination(brightnessKeyChoice.up), 0);
+    SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_DOWN_KEY, HKM_SETHOTKEY,
+                        HotkeyWordFromKeyCombination(brightnessKeyChoice.down), 0);
+    CheckDlgButton(dialog, IDC_KEYS_UNDER_POINTER,
+                   brightnessKeyChoice.underPointerOnly ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // The error boxes are the dialog's own, so it cannot be used again while one is open.
@@ -163,6 +203,27 @@ void ApplyNoBlocking(HWND dialog) {
         EnableMonitorSliders(ReadBrightnessMaximum() != 0); // one read of the monitor decides
 }
 
+KeyCombination ChosenKeys(HWND dialog, int id) {
+    const auto word = static_cast<uint16_t>(LOWORD(SendDlgItemMessageW(dialog, id, HKM_GETHOTKEY, 0, 0)));
+    KeyCombination keys = KeyCombinationFromHotkeyWord(word);
+    // The control cannot show the Windows key: a stored combination with it stands while it is unchanged.
+    for (const KeyCombination& stored : {brightnessKeyChoice.up, brightnessKeyChoice.down})
+        if (HotkeyWordFromKeyCombination(stored) == word && !stored.IsEmpty())
+            keys = stored;
+    return keys;
+}
+
+// The keys are stored and registered; a combination another program holds is said at once, while the user
+// is still in the dialog to choose another one.
+void ApplyKeys(HWND dialog) {
+    BrightnessKeyChoice choice;
+    choice.up = ChosenKeys(dialog, IDC_BRIGHTNESS_UP_KEY);
+    choice.down = ChosenKeys(dialog, IDC_BRIGHTNESS_DOWN_KEY);
+    choice.underPointerOnly = IsDlgButtonChecked(dialog, IDC_KEYS_UNDER_POINTER) == BST_CHECKED;
+    for (const KeyCombination& taken : ChooseBrightnessKeys(appState.mainWindow, choice))
+        optionsWarningBox(dialog, WideText(kKeyTaken, ToU16(KeyCombinationName(taken))));
+}
+
 // Returns true when the dialog should close: a language list was there to choose from.
 bool ApplyLanguage(HWND dialog) {
     HWND combo = LanguageCombo(dialog);
@@ -184,6 +245,7 @@ bool ApplyLanguage(HWND dialog) {
 void Apply(HWND dialog) {
     ApplyAutoStart(dialog);
     ApplyNoBlocking(dialog);
+    ApplyKeys(dialog);
     if (ApplyLanguage(dialog))
         EndDialog(dialog, IDOK);
 }
@@ -235,6 +297,8 @@ void ShowOptionsDialog(HWND owner) {
         return;
     }
     LoadLanguageSection(u"[OPTDLG]", CurrentLanguageFilePath());
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
 
     ShowEmptyDialog(owner, OptionsDialogProc, 0);
 }

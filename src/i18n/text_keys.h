@@ -42,6 +42,14 @@ inline constexpr TextKey kDescDonate{u"[ABOUTDLG]", u"DescDonate", u"Подде�
 inline constexpr TextKey kOptDlgProgramSetting{u"[OPTDLG]", u"ProgramSetting", u"Настройки"};
 inline constexpr TextKey kChooseLanguage{u"[OPTDLG]", u"ChooseLanguage", u"Выбрать язык"};
 inline constexpr TextKey kRunWithSystem{u"[OPTDLG]", u"RunWithSystem", u"Запускать вместе с системой"};
+// The section of global keys that move the brightness.
+inline constexpr TextKey kKeysSection{u"[OPTDLG]", u"KeysSection", u"Клавиши яркости"};
+inline constexpr TextKey kBrightnessUpKey{u"[OPTDLG]", u"BrightnessUpKey", u"Ярче"};
+inline constexpr TextKey kBrightnessDownKey{u"[OPTDLG]", u"BrightnessDownKey", u"Темнее"};
+inline constexpr TextKey kKeysUnderPointer{u"[OPTDLG]", u"KeysUnderPointer",
+                                           u"Только дисплей под указателем"};
+inline constexpr TextKey kKeyTaken{u"[OPTDLG]", u"KeyTaken", // insert: the combination
+                                   u"%s уже занято другой программой. Выберите другое сочетание."};
 inline constexpr TextKey kCheckNoBlocingM{
     u"[OPTDLG]", u"CheckNoBlocingM",
     u"Не блокировать управление монитором. "
@@ -106,6 +114,11 @@ inline constexpr TextKey kAllTextKeys[] = {
     kOptDlgProgramSetting,
     kChooseLanguage,
     kRunWithSystem,
+    kKeysSection,
+    kBrightnessUpKey,
+    kBrightnessDownKey,
+    kKeysUnderPointer,
+    kKeyTaken,
     kCheckNoBlocingM,
     kApply,
     kRestartProgram,

@@ -12,6 +12,9 @@ namespace {
 constexpr std::string_view kSettingsSection = "settings";
 constexpr std::string_view kDisplaySection = "display";
 constexpr std::string_view kLinkKey = "link_monitors";
+constexpr std::string_view kUpKeyKey = "brightness_up_key";
+constexpr std::string_view kDownKeyKey = "brightness_down_key";
+constexpr std::string_view kUnderPointerKey = "keys_under_pointer";
 constexpr std::string_view kPathKey = "path";
 constexpr std::string_view kNameKey = "name";
 constexpr std::string_view kBrightnessKey = "brightness";
@@ -20,7 +23,11 @@ constexpr std::string_view kVideoKey = "video";
 constexpr std::string_view kLastSeenKey = "last_seen";
 constexpr std::array<std::string_view, 6> kDisplayKeys = {kPathKey,     kNameKey,  kBrightnessKey,
                                                           kContrastKey, kVideoKey, kLastSeenKey};
-constexpr std::array<std::string_view, 1> kSettingsKeys = {kLinkKey};
+constexpr std::array<std::string_view, 4> kSettingsKeys = {kLinkKey, kUpKeyKey, kDownKeyKey,
+                                                           kUnderPointerKey};
+// In the order they are written.
+constexpr std::array<std::pair<std::string_view, uint8_t>, 4> kModifierNames = {
+    {{"ctrl", 2}, {"alt", 1}, {"shift", 4}, {"win", 8}}};
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kHeader =
     "; Glimra: the slider positions of each display, kept by its device path, and the program's choices.\r\n"
@@ -152,7 +159,8 @@ struct SectionReader {
     bool isDisplay = false;
     DisplayEntry entry;
     std::vector<OtherKey> otherKeys;
-    std::optional<bool> link;
+    std::optional<bool> link, underPointer;
+    std::optional<KeyCombination> upKey, downKey;
     bool hasPath = false, hasName = false;
     std::optional<uint32_t> brightness, contrast, video, lastSeen;
 };
@@ -171,13 +179,27 @@ bool TakeKey(SectionReader& section, std::string_view key, std::string_view valu
         seen = true;
         return true;
     };
-    if (!section.isDisplay && SameAsciiCase(key, kLinkKey)) {
-        if (section.link)
+    const auto flag = [&](std::optional<bool>& field) {
+        if (field)
             return false;
-        const std::optional<uint32_t> link = ParseNumber(value, 1);
-        section.link = link ? std::optional<bool>(*link == 1) : std::nullopt;
-        return section.link.has_value();
-    }
+        const std::optional<uint32_t> number = ParseNumber(value, 1);
+        field = number ? std::optional<bool>(*number == 1) : std::nullopt;
+        return field.has_value();
+    };
+    const auto keys = [&](std::optional<KeyCombination>& field) {
+        if (field)
+            return false;
+        field = ParseKeyCombination(value);
+        return field.has_value();
+    };
+    if (!section.isDisplay && SameAsciiCase(key, kLinkKey))
+        return flag(section.link);
+    if (!section.isDisplay && SameAsciiCase(key, kUnderPointerKey))
+        return flag(section.underPointer);
+    if (!section.isDisplay && SameAsciiCase(key, kUpKeyKey))
+        return keys(section.upKey);
+    if (!section.isDisplay && SameAsciiCase(key, kDownKeyKey))
+        return keys(section.downKey);
     if (section.isDisplay) {
         if (SameAsciiCase(key, kPathKey))
             return text(section.hasPath, section.entry.devicePath, kMaxDisplayPathUnits) &&
@@ -206,6 +228,9 @@ bool TakeKey(SectionReader& section, std::string_view key, std::string_view valu
 bool FinishSection(SectionReader& section, DisplaySettings& settings) {
     if (!section.isDisplay) {
         settings.linkMonitors = section.link.value_or(false);
+        settings.keysUnderPointerOnly = section.underPointer.value_or(false);
+        settings.brightnessUpKey = section.upKey.value_or(KeyCombination{});
+        settings.brightnessDownKey = section.downKey.value_or(KeyCombination{});
         settings.otherSettings = std::move(section.otherKeys);
         return true;
     }
@@ -291,6 +316,11 @@ DisplaySettingsResult ParseDisplaySettings(std::span<const uint8_t> bytes, Displ
 DisplaySettings NormalizeDisplaySettings(const DisplaySettings& settings) {
     DisplaySettings out;
     out.linkMonitors = settings.linkMonitors;
+    out.keysUnderPointerOnly = settings.keysUnderPointerOnly;
+    // A combination the file cannot hold (no key, or unknown modifier bits) is stored as none.
+    for (auto [from, to] : {std::pair{&settings.brightnessUpKey, &out.brightnessUpKey},
+                            std::pair{&settings.brightnessDownKey, &out.brightnessDownKey}})
+        *to = ParseKeyCombination(KeyCombinationText(*from)).value_or(KeyCombination{});
     out.otherSettings = WritableOtherKeys(settings.otherSettings, kSettingsKeys);
     for (const DisplayEntry& display : settings.displays) {
         DisplayEntry entry;
@@ -330,6 +360,9 @@ std::string WriteDisplaySettings(const DisplaySettings& settings) {
     std::string out(kHeader);
     out.append("[settings]").append(kLineEnd);
     AppendLine(out, kLinkKey, normal.linkMonitors ? "1" : "0");
+    AppendLine(out, kUpKeyKey, KeyCombinationText(normal.brightnessUpKey));
+    AppendLine(out, kDownKeyKey, KeyCombinationText(normal.brightnessDownKey));
+    AppendLine(out, kUnderPointerKey, normal.keysUnderPointerOnly ? "1" : "0");
     AppendOtherKeys(out, normal.otherSettings);
     for (const DisplayEntry& display : normal.displays) {
         out.append(kLineEnd).append("[display]").append(kLineEnd);
@@ -342,6 +375,55 @@ std::string WriteDisplaySettings(const DisplaySettings& settings) {
         AppendOtherKeys(out, display.otherKeys);
     }
     return out;
+}
+
+std::string KeyCombinationText(KeyCombination keys) {
+    if (keys.IsEmpty() || (keys.modifiers & ~kKeyModifierMask) != 0)
+        return {};
+    std::string text;
+    for (const auto& [name, bit] : kModifierNames)
+        if (keys.modifiers & bit)
+            text.append(name).append("+");
+    constexpr char kHex[] = "0123456789abcdef";
+    text.append("0x").push_back(kHex[keys.virtualKey >> 4]);
+    text.push_back(kHex[keys.virtualKey & 0x0F]);
+    return text;
+}
+
+std::optional<KeyCombination> ParseKeyCombination(std::string_view text) {
+    KeyCombination keys;
+    if (text.empty())
+        return keys;
+    for (;;) {
+        const std::size_t plus = text.find('+');
+        const std::string_view part = TrimBlanks(text.substr(0, plus));
+        if (plus == std::string_view::npos) {
+            // The key: "0x" and one or two hex digits, 0x01..0xFE (0xFF is no key).
+            if (part.size() < 3 || part.size() > 4 || part[0] != '0' || AsciiLower(part[1]) != 'x')
+                return std::nullopt;
+            unsigned value = 0;
+            for (const char c : part.substr(2)) {
+                const char lower = AsciiLower(c);
+                if (lower >= '0' && lower <= '9')
+                    value = value * 16 + static_cast<unsigned>(lower - '0');
+                else if (lower >= 'a' && lower <= 'f')
+                    value = value * 16 + static_cast<unsigned>(lower - 'a' + 10);
+                else
+                    return std::nullopt;
+            }
+            if (value == 0 || value == 0xFF)
+                return std::nullopt;
+            keys.virtualKey = static_cast<uint8_t>(value);
+            return keys;
+        }
+        const auto named =
+            std::find_if(kModifierNames.begin(), kModifierNames.end(),
+                         [&](const auto& modifier) { return SameAsciiCase(part, modifier.first); });
+        if (named == kModifierNames.end() || (keys.modifiers & named->second) != 0)
+            return std::nullopt;
+        keys.modifiers = static_cast<uint8_t>(keys.modifiers | named->second);
+        text.remove_prefix(plus + 1);
+    }
 }
 
 DisplayEntry* FindDisplay(DisplaySettings& settings, std::u16string_view devicePath) {

@@ -3,6 +3,9 @@
 //
 //   [settings]
 //   link_monitors=0
+//   brightness_up_key=ctrl+alt+0x26
+//   brightness_down_key=
+//   keys_under_pointer=0
 //
 //   [display]
 //   path=\\?\DISPLAY#DEL40F4#5&1a2b3c&0&UID4352#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}
@@ -19,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,8 +55,22 @@ struct DisplayEntry {
     bool operator==(const DisplayEntry&) const = default;
 };
 
+// A global key combination: RegisterHotKey's modifiers (MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4, MOD_WIN 8)
+// and a virtual-key code; key 0 is no combination. In the file: the modifiers by name, then the key in
+// hex ("ctrl+shift+0x26"), or nothing.
+struct KeyCombination {
+    uint8_t modifiers = 0;
+    uint8_t virtualKey = 0;
+    bool IsEmpty() const { return virtualKey == 0; }
+    bool operator==(const KeyCombination&) const = default;
+};
+constexpr uint8_t kKeyModifierMask = 0x0F;
+
 struct DisplaySettings {
     bool linkMonitors = false;
+    KeyCombination brightnessUpKey;
+    KeyCombination brightnessDownKey;
+    bool keysUnderPointerOnly = false; // the keys move only the display under the pointer
     std::vector<OtherKey> otherSettings;
     std::vector<DisplayEntry> displays;
 
@@ -78,6 +96,10 @@ DisplaySettings NormalizeDisplaySettings(const DisplaySettings& settings);
 
 // The file's text (CRLF line ends) for NormalizeDisplaySettings(settings); parsing it gives exactly that.
 std::string WriteDisplaySettings(const DisplaySettings& settings);
+
+// A combination as the file writes it ("" for none), and back; nothing when the text is no combination.
+std::string KeyCombinationText(KeyCombination keys);
+std::optional<KeyCombination> ParseKeyCombination(std::string_view text);
 
 // The entry of a device path (compared without regard to ASCII case, as Windows does), or null.
 DisplayEntry* FindDisplay(DisplaySettings& settings, std::u16string_view devicePath);

@@ -532,6 +532,67 @@ int HoldFile(const wchar_t* path, const wchar_t* release) {
     return 0;
 }
 
+// The brightness keys' on-screen level, and which window has the foreground meanwhile.
+int ShowLevel() {
+    HWND level = FindWindowW(L"GlimraLevel", nullptr);
+    HWND foreground = GetForegroundWindow();
+    wchar_t foregroundClass[64] = {};
+    if (foreground)
+        GetClassNameW(foreground, foregroundClass, 64);
+    std::wstring out = L"found=" + std::to_wstring(level ? 1 : 0);
+    if (level) {
+        RECT bounds{};
+        GetWindowRect(level, &bounds);
+        out += L" visible=" + std::to_wstring(IsWindowVisible(level) ? 1 : 0);
+        out += L" left=" + std::to_wstring(bounds.left) + L" top=" + std::to_wstring(bounds.top);
+        out += L" right=" + std::to_wstring(bounds.right) + L" bottom=" + std::to_wstring(bounds.bottom);
+        out += L" exstyle=" + std::to_wstring(GetWindowLongW(level, GWL_EXSTYLE));
+    }
+    out += L" foreground_is_level=" + std::to_wstring(foreground && foreground == level ? 1 : 0);
+    out += std::wstring(L" foreground_class=") + (foregroundClass[0] ? foregroundClass : L"none");
+    Print(out);
+    return 0;
+}
+
+// Puts a combination into one of the Options dialog's hotkey controls (a held combination cannot be typed:
+// its holder takes the key press), and prints where the Apply button stands on the screen.
+int SetOptionsHotkey(int id, WPARAM word) {
+    HWND dialog = OptionsDialog();
+    if (!dialog) {
+        Print(L"no Options dialog");
+        return 1;
+    }
+    SendMessageW(GetDlgItem(dialog, id), HKM_SETHOTKEY, word, 0);
+    RECT apply{};
+    GetWindowRect(GetDlgItem(dialog, 3310), &apply);
+    Print(L"set=" + std::to_wstring(SendMessageW(GetDlgItem(dialog, id), HKM_GETHOTKEY, 0, 0)) +
+          L" apply_x=" + std::to_wstring((apply.left + apply.right) / 2) + L" apply_y=" +
+          std::to_wstring((apply.top + apply.bottom) / 2));
+    return 0;
+}
+
+// Another program holding a key combination: registered until the release file appears.
+int HoldHotkey(UINT modifiers, UINT key, const wchar_t* release) {
+    HWND window =
+        CreateWindowExW(0, L"STATIC", L"holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!RegisterHotKey(window, 1, modifiers, key)) {
+        Print(L"failed " + std::to_wstring(GetLastError()));
+        return 1;
+    }
+    Print(L"held");
+    std::fflush(stdout);
+    for (int waited = 0; waited < 120000 && GetFileAttributesW(release) == INVALID_FILE_ATTRIBUTES;
+         waited += 50) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(50);
+    }
+    UnregisterHotKey(window, 1);
+    DestroyWindow(window);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -573,6 +634,13 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowLanguages();
     else if (command == L"balloons")
         result = ShowBalloons();
+    else if (command == L"set-hotkey" && argc > 3)
+        result = SetOptionsHotkey(_wtoi(argv[2]), static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)));
+    else if (command == L"level")
+        result = ShowLevel();
+    else if (command == L"hold-hotkey" && argc > 4)
+        result = HoldHotkey(static_cast<UINT>(std::wcstoul(argv[2], nullptr, 0)),
+                            static_cast<UINT>(std::wcstoul(argv[3], nullptr, 0)), argv[4]);
     else if (command == L"hold" && argc > 3)
         result = HoldFile(argv[2], argv[3]);
     std::fflush(stdout);

@@ -23,6 +23,11 @@ TEXTS = {
     "DescDonate": "Support the project",
     "ChooseLanguage": "Choose language",
     "RunWithSystem": "Start with Windows",
+    "KeysSection": "Brightness keys",
+    "BrightnessUpKey": "Brightness up",
+    "BrightnessDownKey": "Brightness down",
+    "KeysUnderPointer": "Only the display under the pointer",
+    "KeyTaken": "Another program already uses %s. Choose another combination.",
     "CheckNoBlocingM": "Do not block monitor control. Save and restore values. Ignore errors reading data from the "
                        "monitor (recommended for some problem monitors)",
     "Apply": "Apply",

@@ -26,6 +26,11 @@ TEXTS = {
     "DescDonate": "Soutenir le projet",
     "ChooseLanguage": "Choisir la langue",
     "RunWithSystem": "Démarrer avec Windows",
+    "KeysSection": "Touches de luminosité",
+    "BrightnessUpKey": "Plus lumineux",
+    "BrightnessDownKey": "Plus sombre",
+    "KeysUnderPointer": "Seulement l’écran sous le pointeur",
+    "KeyTaken": "Un autre programme utilise déjà %s. Choisissez une autre combinaison.",
     "CheckNoBlocingM": "Ne pas bloquer le contrôle du moniteur. Enregistrer et restaurer les valeurs, ignorer "
                        "les erreurs de lecture du moniteur (recommandé pour certains moniteurs à problèmes)",
     "Apply": "Appliquer",

@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "Projekt unterstützen",
     "ChooseLanguage": "Sprache auswählen",
     "RunWithSystem": "Mit Windows starten",
+    "KeysSection": "Helligkeitstasten",
+    "BrightnessUpKey": "Heller",
+    "BrightnessDownKey": "Dunkler",
+    "KeysUnderPointer": "Nur der Bildschirm unter dem Mauszeiger",
+    "KeyTaken": "%s wird schon von einem anderen Programm verwendet. Wählen Sie eine andere Kombination.",
     "CheckNoBlocingM": "Monitorsteuerung nicht sperren. Werte speichern und wiederherstellen, Fehler beim Lesen "
                        "vom Monitor ignorieren (empfohlen für einige problematische Monitore)",
     "Apply": "Übernehmen",

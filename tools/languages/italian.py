@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "Sostieni il progetto",
     "ChooseLanguage": "Scegli la lingua",
     "RunWithSystem": "Avvia con Windows",
+    "KeysSection": "Tasti di luminosità",
+    "BrightnessUpKey": "Aumenta luminosità",
+    "BrightnessDownKey": "Riduci luminosità",
+    "KeysUnderPointer": "Solo lo schermo sotto il puntatore",
+    "KeyTaken": "Un altro programma usa già %s. Scegli un’altra combinazione.",
     "CheckNoBlocingM": "Non bloccare il controllo del monitor. Salva e ripristina i valori, ignora gli errori di "
                        "lettura dal monitor (consigliato per alcuni monitor problematici)",
     "Apply": "Applica",

@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "プロジェクトを支援する",
     "ChooseLanguage": "言語の選択",
     "RunWithSystem": "Windows の起動時に実行する",
+    "KeysSection": "明るさのキー",
+    "BrightnessUpKey": "明るく",
+    "BrightnessDownKey": "暗く",
+    "KeysUnderPointer": "ポインターのあるディスプレイのみ",
+    "KeyTaken": "%s は別のプログラムが使用しています。別の組み合わせを選んでください。",
     "CheckNoBlocingM": "モニターの操作をロックしない。値を保存して復元し、モニターからの読み取りエラーを無視します"
                        "（一部の問題のあるモニターにお勧めします）",
     "Apply": "適用",

@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "Wesprzyj projekt",
     "ChooseLanguage": "Wybierz język",
     "RunWithSystem": "Uruchamiaj z systemem Windows",
+    "KeysSection": "Klawisze jasności",
+    "BrightnessUpKey": "Jaśniej",
+    "BrightnessDownKey": "Ciemniej",
+    "KeysUnderPointer": "Tylko ekran pod wskaźnikiem",
+    "KeyTaken": "Inny program używa już %s. Wybierz inną kombinację.",
     "CheckNoBlocingM": "Nie blokuj sterowania monitorem. Zapisuj i przywracaj wartości, ignoruj błędy odczytu z "
                        "monitora (zalecane dla niektórych problematycznych monitorów)",
     "Apply": "Zastosuj",

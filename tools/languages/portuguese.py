@@ -25,6 +25,11 @@ TEXTS = {
     "DescDonate": "Apoiar o projeto",
     "ChooseLanguage": "Escolher idioma",
     "RunWithSystem": "Iniciar com o Windows",
+    "KeysSection": "Teclas de brilho",
+    "BrightnessUpKey": "Aumentar brilho",
+    "BrightnessDownKey": "Diminuir brilho",
+    "KeysUnderPointer": "Apenas o ecrã sob o ponteiro",
+    "KeyTaken": "Outro programa já usa %s. Escolha outra combinação.",
     "CheckNoBlocingM": "Não bloquear o controle do monitor. Salvar e restaurar os valores, ignorar erros de "
                        "leitura do monitor (recomendado para alguns monitores problemáticos)",
     "Apply": "Aplicar",

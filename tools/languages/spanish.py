@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "Apoyar el proyecto",
     "ChooseLanguage": "Elegir idioma",
     "RunWithSystem": "Iniciar con Windows",
+    "KeysSection": "Teclas de brillo",
+    "BrightnessUpKey": "Subir brillo",
+    "BrightnessDownKey": "Bajar brillo",
+    "KeysUnderPointer": "Solo la pantalla bajo el puntero",
+    "KeyTaken": "Otro programa ya usa %s. Elija otra combinación.",
     "CheckNoBlocingM": "No bloquear el control del monitor. Guardar y restaurar los valores, ignorar los errores "
                        "al leer datos del monitor (recomendado para algunos monitores problemáticos)",
     "Apply": "Aplicar",

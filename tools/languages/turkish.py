@@ -24,6 +24,11 @@ TEXTS = {
     "DescDonate": "Projeyi destekle",
     "ChooseLanguage": "Dil seçin",
     "RunWithSystem": "Windows ile başlat",
+    "KeysSection": "Parlaklık tuşları",
+    "BrightnessUpKey": "Parlaklığı artır",
+    "BrightnessDownKey": "Parlaklığı azalt",
+    "KeysUnderPointer": "Yalnızca işaretçinin altındaki ekran",
+    "KeyTaken": "%s başka bir program tarafından kullanılıyor. Başka bir kombinasyon seçin.",
     "CheckNoBlocingM": "Monitör denetimini engelleme. Değerleri kaydet ve geri yükle, monitörden veri okuma "
                        "hatalarını yok say (bazı sorunlu monitörler için önerilir)",
     "Apply": "Uygula",

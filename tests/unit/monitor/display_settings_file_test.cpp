@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ std::string WithLine(const std::string& key, const std::string& line) {
 TEST(DisplaySettingsFile, WritesThePlainTextAPersonCanReadAndReadsItBackUnchanged) {
     DisplaySettings settings;
     settings.linkMonitors = true;
+    settings.brightnessUpKey = {2 | 1, 0x26}; // Ctrl+Alt+Up
+    settings.keysUnderPointerOnly = true;
     settings.displays.push_back({kDellPath, u"DELL U2415", 40, 60, 50, 12, {}});
     // A name beyond the first plane and beyond ASCII: both must survive as UTF-8.
     settings.displays.push_back({kLaptopPath, u"\u00C9cran \U0001F5B5", 0, 100, 73, 3, {}});
@@ -49,6 +52,9 @@ TEST(DisplaySettingsFile, WritesThePlainTextAPersonCanReadAndReadsItBackUnchange
               "; Lines starting with ; are notes. Edit this file only while Glimra is not running.\r\n"
               "[settings]\r\n"
               "link_monitors=1\r\n"
+              "brightness_up_key=ctrl+alt+0x26\r\n"
+              "brightness_down_key=\r\n"
+              "keys_under_pointer=1\r\n"
               "\r\n"
               "[display]\r\n"
               "path=\\\\?\\DISPLAY#DEL40F4#5&1a2b3c&0&UID4352#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}\r\n"
@@ -112,6 +118,44 @@ TEST(DisplaySettingsFile, ChoicesOfANewerVersionAreKeptAndWrittenBack) {
     EXPECT_EQ(again, settings);
 }
 
+TEST(DisplaySettingsFile, KeyCombinationsAreReadAsAPersonMayWriteThemAndRejectedWhenNoCombination) {
+    const struct {
+        const char* text;
+        std::optional<KeyCombination> keys;
+    } cases[] = {
+        {"", KeyCombination{}},
+        {"0x26", KeyCombination{0, 0x26}},
+        {"ctrl+alt+0x26", KeyCombination{2 | 1, 0x26}},
+        {"Win + SHIFT + 0XA", KeyCombination{8 | 4, 0x0A}},
+        {"shift+ctrl+alt+win+0xfe", KeyCombination{15, 0xFE}},
+        {"ctrl+ctrl+0x26", std::nullopt},
+        {"ctrl+", std::nullopt},
+        {"ctrl", std::nullopt},
+        {"0x", std::nullopt},
+        {"0x00", std::nullopt},
+        {"0xff", std::nullopt},
+        {"0x100", std::nullopt},
+        {"0xg1", std::nullopt},
+        {"38", std::nullopt},
+        {"hyper+0x26", std::nullopt},
+        {"+0x26", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseKeyCombination(c.text), c.keys) << c.text;
+        if (c.keys)
+            EXPECT_EQ(ParseKeyCombination(KeyCombinationText(*c.keys)), c.keys) << c.text;
+    }
+    EXPECT_EQ(KeyCombinationText({4 | 8 | 1 | 2, 0x71}), "ctrl+alt+shift+win+0x71");
+    // What the file cannot hold is none: no key, or modifier bits beyond the four.
+    DisplaySettings settings;
+    settings.brightnessUpKey = {2, 0};
+    settings.brightnessDownKey = {0x12, 0x28};
+    DisplaySettings read;
+    ASSERT_EQ(Parse(WriteDisplaySettings(settings), read), DisplaySettingsResult::Ok);
+    EXPECT_EQ(read.brightnessUpKey, KeyCombination{});
+    EXPECT_EQ(read.brightnessDownKey, KeyCombination{});
+}
+
 TEST(DisplaySettingsFile, AnythingNotFullyUnderstoodIsDamagedAndGivesDefaults) {
     std::string manyDisplays = "[settings]\n";
     for (std::size_t i = 0; i <= kMaxRememberedDisplays; ++i)
@@ -141,6 +185,10 @@ TEST(DisplaySettingsFile, AnythingNotFullyUnderstoodIsDamagedAndGivesDefaults) {
         {"link neither 0 nor 1", WithLine("link_monitors", "link_monitors=2")},
         {"key repeated", WithLine("video", "video=5\nVIDEO=5")},
         {"link repeated", WithLine("link_monitors", "link_monitors=1\nlink_monitors=1")},
+        {"pointer choice neither 0 nor 1", WithLine("link_monitors", "keys_under_pointer=yes")},
+        {"key combination repeated",
+         WithLine("link_monitors", "brightness_up_key=0x26\nbrightness_up_key=0x26")},
+        {"key combination of words", WithLine("link_monitors", "brightness_down_key=Ctrl+Down")},
         {"name repeated", WithLine("name", "name=a\nname=a")},
         {"no path", WithLine("path", "; no path")},
         {"empty path", WithLine("path", "path=")},

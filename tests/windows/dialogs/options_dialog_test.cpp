@@ -12,10 +12,15 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "../app/scratch_folder.h"
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
+#include "app/hotkey_combination.h"
+#include "monitor/display_settings_store.h"
 #include "app/program_folder.h"
 #include "dialogs/autostart.h"
 #include "i18n/language.h"
@@ -91,6 +96,9 @@ class OptionsDialogTest : public ::testing::Test {
         savedSettings_ = settings;
         savedOwner_ = appState.ownerWindow;
         appState.ownerWindow = nullptr;
+        savedKeys_ = brightnessKeyChoice;
+        lstrcpynW(savedDataPath_, appState.dataFilePath, kDataFilePathUnits);
+        appState.dataFilePath[0] = L'\0';
     }
     void TearDown() override {
         languageFolder = savedFolder_;
@@ -102,7 +110,13 @@ class OptionsDialogTest : public ::testing::Test {
         appState.ownerWindow = savedOwner_;
         optionsQuestionBox = savedQuestion_;
         restartShellOpen = savedShell_;
+        optionsWarningBox = savedWarning_;
         ClearLanguageList();
+        // The keys this test registered go with it.
+        appState.dataFilePath[0] = L'\0';
+        ChooseBrightnessKeys(appState.mainWindow, {});
+        brightnessKeyChoice = savedKeys_;
+        lstrcpynW(appState.dataFilePath, savedDataPath_, kDataFilePathUnits);
     }
 
     static std::wstring ItemText(HWND combo, int index) {
@@ -163,6 +177,9 @@ class OptionsDialogTest : public ::testing::Test {
     HWND savedOwner_ = nullptr;
     OptionsQuestionBox savedQuestion_ = optionsQuestionBox;
     RestartShellOpen savedShell_ = restartShellOpen;
+    OptionsWarningBox savedWarning_ = optionsWarningBox;
+    BrightnessKeyChoice savedKeys_;
+    wchar_t savedDataPath_[kDataFilePathUnits] = {};
 };
 
 struct Question {
@@ -293,7 +310,7 @@ TEST_F(OptionsDialogTest, ApplyWithBoxClearedRemovesAutoStartAndStaysOpenWithout
     RemoveAutoStart();
     EXPECT_TRUE(tickedAtStart);
     EXPECT_EQ(client.right, 294);
-    EXPECT_EQ(client.bottom, 340);
+    EXPECT_EQ(client.bottom, 460);
     EXPECT_TRUE(openAfterApply);
     EXPECT_EQ(settings.autoStartFlag, 0);
     EXPECT_FALSE(valuePresent);
@@ -306,7 +323,8 @@ TEST_F(OptionsDialogTest, ApplyWithBoxClearedRemovesAutoStartAndStaysOpenWithout
 TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     languageFolder = ToU16(MakeLanguageFolder());
     const RECT suggested{20, 30, 20 + 450, 30 + 540};
-    RECT frame{}, languageFrame{}, combo{}, runWithSystem{}, apply{};
+    RECT frame{}, languageFrame{}, combo{}, runWithSystem{}, apply{}, keysFrame{}, downKey{};
+    LONG keyFont = 0;
     LONG frameFont = 0, checkFont = 0, applyFont = 0;
     bool oldFrameFontGone = false, answered = false;
     SIZE size{};
@@ -326,7 +344,7 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
         HWND languages = GetDlgItem(dialog, IDC_LANGUAGE_FRAME);
         const HFONT oldFrameFont = reinterpret_cast<HFONT>(SendMessageW(languages, WM_GETFONT, 0, 0));
         answered = SendMessageW(dialog, 0x02E4, 144, reinterpret_cast<LPARAM>(&size)) == TRUE;
-        expectedFrame = FrameForClient(441, 510, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+        expectedFrame = FrameForClient(441, 690, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
                                        static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), 144);
         SendMessageW(dialog, 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(dialog, &frame);
@@ -334,6 +352,9 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
         combo = rectIn(Combo(dialog), languages);
         runWithSystem = rectIn(GetDlgItem(dialog, IDC_RUN_WITH_SYSTEM), dialog);
         apply = rectIn(GetDlgItem(dialog, IDC_APPLY), dialog);
+        keysFrame = rectIn(GetDlgItem(dialog, IDC_KEYS_FRAME), dialog);
+        downKey = rectIn(GetDlgItem(dialog, IDC_BRIGHTNESS_DOWN_KEY), dialog);
+        keyFont = heightOf(GetDlgItem(dialog, IDC_BRIGHTNESS_DOWN_KEY));
         frameFont = heightOf(languages);
         checkFont = heightOf(GetDlgItem(dialog, IDC_RUN_WITH_SYSTEM));
         applyFont = heightOf(GetDlgItem(dialog, IDC_APPLY));
@@ -347,7 +368,8 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     EXPECT_EQ(frame.top, suggested.top);
     EXPECT_EQ(frame.right, suggested.right);
     EXPECT_EQ(frame.bottom, suggested.bottom);
-    // 6, 8, 282 × 82; in the frame 12, 32, 258 wide; 12, 116, 268 × 22; 190, 304, 96 × 28 at 96 DPI.
+    // 6, 8, 282 × 82; in the frame 12, 32, 258 wide; 12, 116, 268 × 22; 190, 424, 96 × 28 at 96 DPI; the
+    // keys' frame 6, 290, 282 × 118 and the down key 140, 344, 138 × 22.
     EXPECT_EQ(languageFrame.left, 9);
     EXPECT_EQ(languageFrame.top, 12);
     EXPECT_EQ(languageFrame.right - languageFrame.left, 423);
@@ -359,8 +381,16 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     EXPECT_EQ(runWithSystem.top, 174);
     EXPECT_EQ(runWithSystem.right - runWithSystem.left, 402);
     EXPECT_EQ(runWithSystem.bottom - runWithSystem.top, 33);
+    EXPECT_EQ(keysFrame.left, 9);
+    EXPECT_EQ(keysFrame.top, 435);
+    EXPECT_EQ(keysFrame.right - keysFrame.left, 423);
+    EXPECT_EQ(keysFrame.bottom - keysFrame.top, 177);
+    EXPECT_EQ(downKey.left, 210);
+    EXPECT_EQ(downKey.top, 516);
+    EXPECT_EQ(downKey.right - downKey.left, 207);
+    EXPECT_EQ(downKey.bottom - downKey.top, 33);
     EXPECT_EQ(apply.left, 285);
-    EXPECT_EQ(apply.top, 456);
+    EXPECT_EQ(apply.top, 636);
     EXPECT_EQ(apply.right - apply.left, 144);
     EXPECT_EQ(apply.bottom - apply.top, 42);
     EXPECT_EQ(frameFont, -20) << "Tahoma 10 pt at 144 DPI";
@@ -368,6 +398,7 @@ TEST_F(OptionsDialogTest, ANewDpiLaysTheDialogOutAgainAtTheSuggestedPlace) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock);
     EXPECT_EQ(checkFont, MulDiv(stock.lfHeight, 144, SystemDpi()));
     EXPECT_EQ(applyFont, checkFont);
+    EXPECT_EQ(keyFont, checkFont);
     EXPECT_TRUE(oldFrameFontGone) << "the frame's font made for 96 DPI is released";
 }
 
@@ -719,3 +750,144 @@ TEST_F(OptionsDialogTest, TheSystemLanguageStoredInAnotherCaseIsStoredAsListedAt
 }
 
 } // namespace
+
+namespace {
+
+struct Warnings {
+    std::vector<std::pair<HWND, std::wstring>> shown;
+} warnings;
+
+void RecordWarning(HWND owner, std::wstring_view text) {
+    warnings.shown.emplace_back(owner, std::wstring(text));
+}
+
+// Whether another window could take the combination now: false while someone holds it.
+bool Free(KeyCombination keys) {
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const bool free = RegisterHotKey(probe, 77, keys.modifiers, keys.virtualKey) != FALSE;
+    UnregisterHotKey(probe, 77);
+    DestroyWindow(probe);
+    return free;
+}
+
+std::string FileText(const std::wstring& path) {
+    std::vector<unsigned char> bytes;
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    char buffer[4096];
+    DWORD read = 0;
+    std::string text;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
+} // namespace
+
+// The keys' section shows the stored choice in the system's hotkey controls; Apply stores the new one in
+// the display settings file beside the data file, keeping what else it holds, and registers it.
+TEST_F(OptionsDialogTest, TheKeysSectionShowsTheChoiceAndApplyStoresAndRegistersIt) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    const std::wstring folder = FreshScratchFolder(L"keys");
+    lstrcpynW(appState.dataFilePath, (folder + L"DataProfiles.dat").c_str(), kDataFilePathUnits);
+    const std::string before = "[settings]\r\nnewer_choice=7\r\n[display]\r\npath=\\\\?\\DISPLAY#A\r\n"
+                               "brightness=40\r\ncontrast=60\r\nvideo=50\r\nlast_seen=3\r\n";
+    ASSERT_TRUE(WriteBytes(folder + L"Displays.ini", {before.begin(), before.end()}));
+    brightnessKeyChoice = {{kModifierControl | kModifierAlt, VK_UP}, {}, false};
+    warnings = {};
+    optionsWarningBox = RecordWarning;
+    const KeyCombination down{kModifierControl | kModifierShift, VK_F11};
+
+    std::wstring upClass;
+    LRESULT upShown = 0, downShown = -1;
+    RECT keysFrame{}, noBlocking{}, underPointer{}, apply{};
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        wchar_t name[32] = {};
+        GetClassNameW(GetDlgItem(dialog, IDC_BRIGHTNESS_UP_KEY), name, 32);
+        upClass = name;
+        upShown = SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_UP_KEY, HKM_GETHOTKEY, 0, 0);
+        downShown = SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_DOWN_KEY, HKM_GETHOTKEY, 0, 0);
+        for (auto [id, rect] :
+             {std::pair{IDC_KEYS_FRAME, &keysFrame}, std::pair{IDC_NO_BLOCKING, &noBlocking},
+              std::pair{IDC_KEYS_UNDER_POINTER, &underPointer}, std::pair{IDC_APPLY, &apply}}) {
+            GetWindowRect(GetDlgItem(dialog, id), rect);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(rect), 2);
+        }
+        SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_DOWN_KEY, HKM_SETHOTKEY,
+                            MAKEWORD(VK_F11, HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+        CheckDlgButton(dialog, IDC_KEYS_UNDER_POINTER, BST_CHECKED);
+        ClickApply(dialog);
+    }));
+
+    EXPECT_EQ(upClass, L"msctls_hotkey32");
+    EXPECT_EQ(upShown, MAKEWORD(VK_UP, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT))
+        << "the arrow, not Num 8";
+    EXPECT_EQ(downShown, 0) << "no key chosen: the control is empty";
+    // Below today's controls, inside the dialog, above the Apply button.
+    EXPECT_GE(keysFrame.top, noBlocking.bottom);
+    EXPECT_GT(underPointer.top, keysFrame.top);
+    EXPECT_LE(underPointer.bottom, keysFrame.bottom);
+    EXPECT_GT(apply.top, keysFrame.bottom);
+
+    EXPECT_TRUE(warnings.shown.empty());
+    EXPECT_EQ(brightnessKeyChoice.down, down);
+    EXPECT_TRUE(brightnessKeyChoice.underPointerOnly);
+    EXPECT_FALSE(Free(brightnessKeyChoice.up)) << "registered by Apply";
+    EXPECT_FALSE(Free(down)) << "registered by Apply";
+    DisplaySettings stored;
+    const std::string text = FileText(folder + L"Displays.ini");
+    ASSERT_EQ(
+        ParseDisplaySettings(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), stored),
+        DisplaySettingsResult::Ok)
+        << text;
+    EXPECT_EQ(stored.brightnessUpKey, (KeyCombination{kModifierControl | kModifierAlt, VK_UP}));
+    EXPECT_EQ(stored.brightnessDownKey, down);
+    EXPECT_TRUE(stored.keysUnderPointerOnly);
+    ASSERT_EQ(stored.displays.size(), 1u) << "the displays' positions stay";
+    EXPECT_EQ(stored.displays[0].brightnessPosition, 40);
+    ASSERT_EQ(stored.otherSettings.size(), 1u) << "a newer version's choice stays";
+    EXPECT_EQ(GetFileAttributesW((folder + L"DataProfiles.dat").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the keys never go to the data file";
+}
+
+// A combination another window registered first: Apply says so in a warning the dialog owns, keeps the
+// choice, and a later start registers it once it is free, silently.
+TEST_F(OptionsDialogTest, ACombinationAnotherWindowHoldsIsReportedAndKeptForTheNextStart) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    const std::wstring folder = FreshScratchFolder(L"taken");
+    lstrcpynW(appState.dataFilePath, (folder + L"DataProfiles.dat").c_str(), kDataFilePathUnits);
+    brightnessKeyChoice = {};
+    warnings = {};
+    optionsWarningBox = RecordWarning;
+    const KeyCombination taken{kModifierControl | kModifierShift, 'K'};
+    HWND holder =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 5, taken.modifiers, taken.virtualKey));
+
+    HWND shown = nullptr;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        shown = dialog;
+        SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_UP_KEY, HKM_SETHOTKEY,
+                            MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+        SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_DOWN_KEY, HKM_SETHOTKEY, MAKEWORD('J', HOTKEYF_ALT), 0);
+        ClickApply(dialog);
+    }));
+
+    ASSERT_EQ(warnings.shown.size(), 1u) << "only the taken one is reported";
+    EXPECT_EQ(warnings.shown[0].first, shown);
+    EXPECT_NE(warnings.shown[0].second.find(KeyCombinationName(taken)), std::wstring::npos)
+        << warnings.shown[0].second;
+    EXPECT_NE(warnings.shown[0].second.find(L"K"), std::wstring::npos);
+    EXPECT_EQ(brightnessKeyChoice.up, taken) << "kept although taken";
+    EXPECT_FALSE(Free({kModifierAlt, 'J'})) << "the free one is registered all the same";
+
+    UnregisterHotKey(holder, 5);
+    DestroyWindow(holder);
+    brightnessKeyChoice = {};
+    StartBrightnessKeys(appState.mainWindow);
+    EXPECT_EQ(brightnessKeyChoice.up, taken) << "read back from the file";
+    EXPECT_FALSE(Free(taken)) << "registered at the next start";
+}

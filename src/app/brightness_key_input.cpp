@@ -1,0 +1,182 @@
+#include "app/brightness_key_input.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/level_overlay.h"
+#include "monitor/channels.h"
+#include "monitor/display_settings_store.h"
+#include "monitor/monitor_control.h"
+#include "monitor/video_brightness.h"
+
+BrightnessKeyChoice brightnessKeyChoice;
+
+namespace {
+
+// Supported from Windows 7: a held key gives one WM_HOTKEY, not the keyboard's repeat.
+constexpr UINT kModNoRepeat = 0x4000;
+constexpr double kFirstVersionWithNoRepeat = 6.01;
+
+// A monitor that moved and still waits for its request.
+struct PendingSend {
+    HWND slider = nullptr;
+    HANDLE physicalMonitor = nullptr;
+};
+std::vector<PendingSend> pendingSends;
+
+// Beside the data file; without one (nothing loaded it) the choice lives for this run only.
+DisplaySettingsStore KeyStore() {
+    if (appState.dataFilePath[0] == L'\0')
+        return {L"", true};
+    return {DisplaySettingsPath(appState.dataFilePath)};
+}
+
+bool RegisterCombination(HWND window, int id, KeyCombination keys) {
+    UnregisterHotKey(window, id);
+    if (keys.IsEmpty())
+        return true;
+    UINT modifiers = keys.modifiers & kKeyModifierMask;
+    if (WindowsVersionNumber() >= kFirstVersionWithNoRepeat)
+        modifiers |= kModNoRepeat;
+    return RegisterHotKey(window, id, modifiers, keys.virtualKey) != FALSE;
+}
+
+std::vector<KeyCombination> RegisterChoice(HWND window, const BrightnessKeyChoice& choice) {
+    std::vector<KeyCombination> taken;
+    // Both go first, so the down key may take over what the up key held.
+    UnregisterHotKey(window, kHotkeyBrightnessUp);
+    UnregisterHotKey(window, kHotkeyBrightnessDown);
+    if (!RegisterCombination(window, kHotkeyBrightnessUp, choice.up))
+        taken.push_back(choice.up);
+    if (!RegisterCombination(window, kHotkeyBrightnessDown, choice.down))
+        taken.push_back(choice.down);
+    return taken;
+}
+
+std::wstring KeyName(UINT virtualKey) {
+    UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    // The arrows and the keys beside them share their scan codes with the number pad's.
+    if ((virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN) || virtualKey == VK_INSERT ||
+        virtualKey == VK_DELETE || virtualKey == VK_DIVIDE || virtualKey == VK_NUMLOCK)
+        scanCode |= 0x100;
+    wchar_t name[64] = {};
+    if (scanCode != 0 && GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, 64) > 0)
+        return name;
+    wchar_t code[8];
+    wsprintfW(code, L"#%02X", virtualKey);
+    return code;
+}
+
+} // namespace
+
+std::wstring KeyCombinationName(KeyCombination keys) {
+    std::wstring name;
+    if (keys.modifiers & MOD_CONTROL)
+        name += KeyName(VK_CONTROL) + L"+";
+    if (keys.modifiers & MOD_ALT)
+        name += KeyName(VK_MENU) + L"+";
+    if (keys.modifiers & MOD_SHIFT)
+        name += KeyName(VK_SHIFT) + L"+";
+    if (keys.modifiers & MOD_WIN)
+        name += L"Win+";
+    return name + KeyName(keys.virtualKey);
+}
+
+// Today the window has one group of sliders, for the primary display.
+std::vector<KeyDisplay> CurrentKeyDisplays() {
+    KeyDisplay display;
+    display.monitor = physicalMonitor.monitorHandle ? physicalMonitor.monitorHandle
+                                                    : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(display.monitor, &info))
+        display.keys.desktopRect = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
+                                    info.rcMonitor.bottom};
+    display.brightnessSlider = appState.brightnessSlider;
+    display.videoSlider = appState.videoSlider;
+    display.physicalMonitor = physicalMonitor.physicalMonitorHandle;
+    display.keys.hasMonitorBrightness = display.brightnessSlider && IsWindowEnabled(display.brightnessSlider);
+    display.keys.brightnessPosition =
+        display.brightnessSlider ? GetSliderPosition(display.brightnessSlider) : kSliderStart;
+    display.keys.videoPosition = display.videoSlider ? GetSliderPosition(display.videoSlider) : kSliderStart;
+    return {display};
+}
+
+void StartBrightnessKeys(HWND window) {
+    DisplaySettingsStore store = KeyStore();
+    DisplaySettings stored;
+    // A damaged file is set aside by the load and reported where the displays are read: here it only
+    // means no keys.
+    if (!store.leaveAlone)
+        LoadDisplaySettings(store, stored);
+    brightnessKeyChoice = {stored.brightnessUpKey, stored.brightnessDownKey, stored.keysUnderPointerOnly};
+    RegisterChoice(window, brightnessKeyChoice); // a taken combination is silent at start
+}
+
+std::vector<KeyCombination> ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
+    brightnessKeyChoice = choice;
+    // The file is read again so what others wrote to it since the start is kept.
+    DisplaySettingsStore store = KeyStore();
+    DisplaySettings stored;
+    if (store.leaveAlone)
+        return RegisterChoice(window, choice);
+    LoadDisplaySettings(store, stored);
+    stored.brightnessUpKey = choice.up;
+    stored.brightnessDownKey = choice.down;
+    stored.keysUnderPointerOnly = choice.underPointerOnly;
+    SaveDisplaySettings(store, stored); // a failed write keeps the choice for this run only
+    return RegisterChoice(window, choice);
+}
+
+void HandleBrightnessHotkey(HWND window, WPARAM id) {
+    if (id != kHotkeyBrightnessUp && id != kHotkeyBrightnessDown)
+        return;
+    const std::vector<KeyDisplay> displays = CurrentKeyDisplays();
+    std::vector<BrightnessKeyDisplay> decided;
+    for (const KeyDisplay& display : displays)
+        decided.push_back(display.keys);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    const BrightnessKeyScope scope = brightnessKeyChoice.underPointerOnly
+                                         ? BrightnessKeyScope::DisplayUnderPointer
+                                         : BrightnessKeyScope::AllDisplays;
+    const BrightnessKey key = id == kHotkeyBrightnessUp ? BrightnessKey::Up : BrightnessKey::Down;
+    for (const BrightnessKeyMove& move : MovesForBrightnessKey(decided, key, scope, {pointer.x, pointer.y})) {
+        const KeyDisplay& display = displays[move.display];
+        if (move.slider == BrightnessKeySlider::MonitorBrightness) {
+            // The slider moves without telling the window; its request goes once the presses pause.
+            SetSliderPosition(display.brightnessSlider, move.position, 0);
+            const bool known =
+                std::any_of(pendingSends.begin(), pendingSends.end(),
+                            [&](const PendingSend& p) { return p.slider == display.brightnessSlider; });
+            if (!known)
+                pendingSends.push_back({display.brightnessSlider, display.physicalMonitor});
+            const int value = MonitorValueFromPosition(move.position);
+            ShowLevelOverlay(display.monitor, value, std::to_wstring(value));
+        } else {
+            // The gamma ramp is cheap: the picture follows every press.
+            SetSliderPosition(display.videoSlider, move.position, 0);
+            const int level = VideoLevelFromPosition(move.position);
+            SetVideoBrightness(level);
+            ShowLevelOverlay(display.monitor, kSliderMax - move.position, std::to_wstring(level));
+        }
+    }
+    if (!pendingSends.empty())
+        SetTimer(window, IDT_BRIGHTNESS_KEYS, kBrightnessKeySendDelayMs, nullptr);
+}
+
+bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
+    if (id != IDT_BRIGHTNESS_KEYS)
+        return false;
+    KillTimer(window, IDT_BRIGHTNESS_KEYS);
+    const std::vector<PendingSend> sends = std::move(pendingSends);
+    pendingSends.clear();
+    for (const PendingSend& send : sends) {
+        // A slider gone with its display, or disabled meanwhile, has nothing to send.
+        if (IsWindow(send.slider) && IsWindowEnabled(send.slider))
+            SetMonitorBrightness(send.physicalMonitor,
+                                 MonitorValueFromPosition(GetSliderPosition(send.slider)));
+    }
+    return true;
+}
