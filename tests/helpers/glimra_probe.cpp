@@ -571,6 +571,20 @@ int SetOptionsHotkey(int id, WPARAM word) {
     return 0;
 }
 
+// Where the Options dialog stands on the screen, for pictures of it.
+int ShowOptions() {
+    HWND dialog = OptionsDialog();
+    if (!dialog) {
+        Print(L"found=0");
+        return 0;
+    }
+    RECT bounds{};
+    GetWindowRect(dialog, &bounds);
+    Print(L"found=1 left=" + std::to_wstring(bounds.left) + L" top=" + std::to_wstring(bounds.top) +
+          L" right=" + std::to_wstring(bounds.right) + L" bottom=" + std::to_wstring(bounds.bottom));
+    return 0;
+}
+
 // Another program holding a key combination: registered until the release file appears.
 int HoldHotkey(UINT modifiers, UINT key, const wchar_t* release) {
     HWND window =
@@ -638,6 +652,8 @@ int wmain(int argc, wchar_t** argv) {
         result = SetOptionsHotkey(_wtoi(argv[2]), static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)));
     else if (command == L"level")
         result = ShowLevel();
+    else if (command == L"options")
+        result = ShowOptions();
     else if (command == L"hold-hotkey" && argc > 4)
         result = HoldHotkey(static_cast<UINT>(std::wcstoul(argv[2], nullptr, 0)),
                             static_cast<UINT>(std::wcstoul(argv[3], nullptr, 0)), argv[4]);
