@@ -186,7 +186,8 @@ void HandleTrayNotify(HWND window, LPARAM lParam) {
         ShowWindow(window, SW_SHOWNORMAL);
         SetFocus(window);
         SetForegroundWindow(window);
-        SetFocus(monitorState.ddcEnabled ? appState.brightnessSlider : appState.videoSlider);
+        if (const DisplayControl* primary = PrimaryDisplay())
+            SetFocus(primary->ddcEnabled ? primary->brightnessSlider : primary->videoSlider);
         PlaceMainWindow(window, true);
         break;
     case WM_RBUTTONUP:

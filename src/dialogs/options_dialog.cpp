@@ -129,7 +129,7 @@ void InitOptionsDialog(HWND dialog) {
     CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM,
                    settings.autoStartFlag == kAutoStartRegistered ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_NO_BLOCKING, settings.noBlockingMode != 0 ? BST_CHECKED : BST_UNCHECKED);
-    if (monitorState.ddcCapableSystem)
+    if (monitorSystem.ddcCapableSystem)
         EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);
 }
 
@@ -157,10 +157,8 @@ void ApplyAutoStart(HWND dialog) {
 
 void ApplyNoBlocking(HWND dialog) {
     settings.noBlockingMode = IsDlgButtonChecked(dialog, IDC_NO_BLOCKING) == BST_CHECKED ? 1 : 0;
-    if (settings.noBlockingMode == 1)
-        EnableMonitorSliders(true);
-    else
-        EnableMonitorSliders(ReadBrightnessMaximum() != 0); // one read of the monitor decides
+    // Without it, one read of each display's monitor decides.
+    ApplyNoBlockingToDisplays(settings.noBlockingMode == 1);
 }
 
 // Returns true when the dialog should close: a language list was there to choose from.
