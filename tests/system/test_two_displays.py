@@ -1,4 +1,5 @@
 """Two displays: Wine without a desktop on Xvfb with two Xinerama screens, the tray in "Wine System Tray"."""
+import re
 import time
 
 import pytest
@@ -34,7 +35,18 @@ SLIDER_X = {"brightness": 51, "contrast": 147, "video": 243}  # group 1's centre
 SLIDER_MIDDLE_Y = 210
 
 
-def show_window(session, person):
+WORK_AREA_TRACE = re.compile(r"-?\d+ - -?\d+ - -?\d+ - -?\d+")
+
+
+def show_window(session, person, run):
+    # The start hides the window at its end, after reading every monitor: a click before then is undone.
+    # Its last step places the window for the tray and traces the work area.
+    def started():
+        if not run.trace.closed:
+            run.trace.flush()
+        return any("OutputDebugString" in line and WORK_AREA_TRACE.search(line)
+                   for line in run.trace_path.read_bytes().decode("utf-8", "replace").splitlines())
+    poll(started, timeout=30, message="the start finished")
     person.click(*tray_icon(session))
     return poll(lambda: (lambda w: w if w.get("visible") == 1 else None)(session.window()),
                 message="the window shown by a click in the Wine System Tray")
@@ -52,7 +64,7 @@ def test_each_display_has_its_group_showing_its_own_monitors_values(
     run = start_glimra_on_two_displays(bench_monitor)
     run.wait_for_window()
     person = Person(two_displays.env["DISPLAY"])
-    shown = show_window(two_displays, person)
+    shown = show_window(two_displays, person, run)
     person.screenshot(artifacts / "two-displays-bench.png")
     assert shown["right"] - shown["left"] == 294 + GROUP_WIDTH, "one group wider than with one display"
     assert (shown["brightness"], shown["contrast"]) == (30, 40), "the primary display's monitor values"
@@ -83,7 +95,7 @@ def test_a_drag_in_the_second_group_reaches_only_its_monitor_once(
     run = start_glimra_on_two_displays(bench_monitor)
     run.wait_for_window()
     person = Person(two_displays.env["DISPLAY"])
-    shown = show_window(two_displays, person)
+    shown = show_window(two_displays, person, run)
     x = shown["left"] + GROUP_WIDTH + SLIDER_X["brightness"]
     person.press(x, shown["top"] + SLIDER_MIDDLE_Y)
     person.drag_to(x, shown["top"] + SLIDER_MIDDLE_Y + 60)
@@ -96,4 +108,59 @@ def test_a_drag_in_the_second_group_reaches_only_its_monitor_once(
         "one write for the whole drag, to the second display's monitor only"
     assert writes[0]["value"] == 100 - position
     assert two_displays.window()["brightness"] == 30, "the first group did not move"
+    end_with_escape(run, person)
+
+
+def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders(
+        start_glimra_on_two_displays, two_displays, tmp_path):
+    monitor = SimulatedMonitor(tmp_path / "monitor", "display2.silent=1\n")
+    run = start_glimra_on_two_displays(monitor)
+    run.wait_for_window()
+    person = Person(two_displays.env["DISPLAY"])
+    shown = show_window(two_displays, person, run)
+    assert (shown["brightness_enabled"], shown["contrast_enabled"]) == (1, 1), "the primary's monitor answers"
+    assert (shown["brightness2_enabled"], shown["contrast2_enabled"]) == (0, 0)
+    assert shown["video2_enabled"] == 1, "a video slider is never disabled"
+    second = [r["code"] for r in monitor.calls("GetVCPFeatureAndVCPFeatureReply") if r["display"] == "DISPLAY2"]
+    assert second == [0x10] * 3 + [0x12] * 3, "three attempts per channel"
+    end_with_escape(run, person)
+
+
+def test_a_second_monitor_with_maximum_50_and_a_reset_of_both_displays(
+        start_glimra_on_two_displays, two_displays, tmp_path):
+    monitor = SimulatedMonitor(tmp_path / "monitor",
+                               "display2.brightness=40\ndisplay2.brightness_max=50\ndisplay2.factory_brightness=25\n")
+    run = start_glimra_on_two_displays(monitor)
+    run.wait_for_window()
+    person = Person(two_displays.env["DISPLAY"])
+    shown = show_window(two_displays, person, run)
+    assert shown["brightness2"] == 20, "40 of 50 shows 80"
+    assert shown["brightness"] == 30, "the primary's maximum of 100 changes nothing"
+
+    def focus_on(x, control_id):
+        person.move(shown["left"] + x, shown["top"] + SLIDER_MIDDLE_Y)  # the focus follows the pointer
+        poll(lambda: two_displays.window()["focus"] == control_id, message=f"focus on {control_id}")
+
+    focus_on(GROUP_WIDTH + SLIDER_X["brightness"], 2026)
+    person.key("Home")
+    writes = poll(lambda: monitor.writes(0x10), timeout=5, message="a brightness write")
+    assert [(w["handle"], w["value"]) for w in writes] == [(SECOND_HANDLE, 50)], "the top sends its maximum"
+
+    focus_on(GROUP_WIDTH + SLIDER_X["video"], 2028)
+    person.key("Home")
+    poll(lambda: any("video level 50 on" in line and "DISPLAY2" in line for line in run.debug_trace()),
+         message="the second display's own video level")
+    assert not any(line.endswith("video level 50") for line in run.debug_trace()), "not the primary's"
+
+    person.click(shown["left"] + 85, shown["top"] + 381)  # Reset settings
+    resets = poll(lambda: (lambda w: w if len(w) == 2 else None)(monitor.writes(0x05)), timeout=10,
+                  message="the factory code to both monitors")
+    assert sorted(w["handle"] for w in resets) == [PRIMARY_HANDLE, SECOND_HANDLE]
+    after = poll(lambda: (lambda w: w if (w["brightness"], w["brightness2"], w["video"], w["video2"]) ==
+                          (20, 50, 50, 50) else None)(two_displays.window()), timeout=10,
+                 message="both groups read back, both video sliders in the middle")
+    assert (after["contrast"], after["contrast2"]) == (25, 25), "each monitor's factory contrast"
+    trace = run.debug_trace()
+    assert any("video level 0 on" in line and "DISPLAY2" in line for line in trace)
+    assert "Glimra: video level 0" in trace, "the primary's trace line as it always was"
     end_with_escape(run, person)
