@@ -95,10 +95,34 @@ bool LeftButtonDown() {
     return (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
 }
 
+// While the monitors are linked, the same slider of every other group takes the position; each of those
+// notifies as if moved, so each display's monitors get their own requests.
+void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
+    static bool following = false;
+    if (!monitorSystem.linkMonitors || following)
+        return;
+    following = true;
+    const int position = GetSliderPosition(slider);
+    const bool brightness = slider == moved.brightnessSlider;
+    const bool contrast = slider == moved.contrastSlider;
+    for (std::size_t k = 0; k < displayControls.size(); ++k) {
+        const DisplayControl& other = displayControls[k];
+        if (&other == &moved)
+            continue;
+        HWND same = brightness ? other.brightnessSlider : contrast ? other.contrastSlider : other.videoSlider;
+        if (same && GetSliderPosition(same) != position)
+            SetSliderPosition(same, position, WM_VSCROLL);
+        else if (same && !LeftButtonDown())
+            SendMessageW(GetParent(same), WM_VSCROLL, 0, reinterpret_cast<LPARAM>(same)); // the release
+    }
+    following = false;
+}
+
 void HandleSliderChange(HWND slider) {
     DisplayControl* display = DisplayOfSlider(slider);
     if (!display)
         return;
+    FollowLinkedSliders(*display, slider);
     if (slider == display->brightnessSlider) {
         if (!LeftButtonDown())
             SetMonitorBrightness(*display, MonitorValueFromPosition(GetSliderPosition(slider)));

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "monitor/channels.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/video_brightness.h"
 #include "platform/session_notifications.h"
@@ -59,6 +60,8 @@ void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
             return;
         }
         refinding = true;
+        // A display about to go keeps its positions; one that stays takes them back below.
+        NoteDisplayPositions();
         std::vector<HWND> surplusSliders;
         const int count = FindDisplayControls(&surplusSliders);
         wchar_t trace[64];
@@ -66,10 +69,15 @@ void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
         OutputDebugStringW(trace);
         if (groupsChanged)
             groupsChanged(surplusSliders);
-        for (DisplayControl& display : displayControls) {
+        for (std::size_t k = 0; k < displayControls.size(); ++k) {
+            DisplayControl& display = displayControls[k];
             EnableMonitorSliders(display, !display.monitors.empty());
             // A new monitor has been sent nothing yet.
             ForgetMonitorRequests(display);
+            if (&display != PrimaryDisplay()) {
+                ApplyRememberedDisplay(display);
+                continue;
+            }
             if (display.monitors.empty())
                 continue;
             // In no-blocking mode a monitor that does not answer gets the positions the user sees now.
@@ -79,6 +87,8 @@ void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
             ReadMonitorIntoSliders(display, &present);
         }
         refinding = false;
+        if (!surplusSliders.empty())
+            SaveRememberedDisplays(); // a display went: its positions are kept at once
     }
     if (monitorSystem.gammaEnabled) {
         for (DisplayControl& display : displayControls)

@@ -62,6 +62,8 @@ struct MonitorSystemState {
     uint8_t windowsVersion = 0;
     int32_t ddcCapableSystem = 0;
     uint8_t gammaEnabled = 0;
+    // A slider moved by the user moves the same slider of every other display's group.
+    bool linkMonitors = false;
 };
 
 extern MonitorSystemState monitorSystem;

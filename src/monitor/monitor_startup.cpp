@@ -3,10 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "monitor/channels.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/profiles.h"
-#include "monitor/video_brightness.h"
 
 void FindMonitorsAtStart() {
     monitorSystem.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
@@ -20,15 +19,10 @@ void StartMonitorControl() {
     for (DisplayControl& display : displayControls)
         EnableMonitorSliders(display, monitorSystem.ddcCapableSystem != 0 && !display.monitors.empty());
     InitProfiles();
-    // The other displays have no profile: their monitors are read, their video level starts in the middle.
-    for (DisplayControl& display : displayControls) {
-        if (&display == PrimaryDisplay())
-            continue;
-        if (display.ddcEnabled)
-            ReadMonitorIntoSliders(display, nullptr);
-        if (display.videoSlider)
-            SetVideoBrightness(display, VideoLevelFromPosition(GetSliderPosition(display.videoSlider)));
-    }
+    // The other displays have no profile: they take what "Displays.ini" remembers of them. By index: the
+    // reads pump messages.
+    for (std::size_t k = 0; k < displayControls.size(); ++k)
+        ApplyRememberedDisplay(displayControls[k]);
 }
 
 void InitMonitorControl() {

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "dialogs/autostart.h"
 #include "monitor/data_file.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/profile_table.h"
 
@@ -94,4 +95,5 @@ void SaveSettings() {
         *record = fresh;
     }
     ARRAY_FileSave(appState.dataFilePath);
+    SaveRememberedDisplays();
 }

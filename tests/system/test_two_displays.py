@@ -4,7 +4,8 @@ import time
 
 import pytest
 
-from harness import SimulatedMonitor, poll
+from harness import SimulatedMonitor, parse_pairs, poll
+import menu
 from person import Person
 
 PRIMARY_HANDLE, SECOND_HANDLE = 0x1001, 0x20001
@@ -164,3 +165,94 @@ def test_a_second_monitor_with_maximum_50_and_a_reset_of_both_displays(
     assert any("video level 0 on" in line and "DISPLAY2" in line for line in trace)
     assert "Glimra: video level 0" in trace, "the primary's trace line as it always was"
     end_with_escape(run, person)
+
+
+def choose_from_window_menu(session, person, shown, item):
+    """The pop-up menu of the window's Menu button (the window covers the tray window), with its item for
+    linked monitors."""
+    items = menu.ITEMS[:menu.ITEMS.index("Settings") + 1] + ["Link monitors"] + \
+        menu.ITEMS[menu.ITEMS.index("Settings") + 1:]
+    person.click(shown["right"] - 65, shown["top"] + 381)
+    shown = poll(lambda: (lambda m: m if m.get("found") == 1 else None)(parse_pairs(session.probe("menu"))),
+                 message="the pop-up menu")
+    separators = items.count(None)
+    row_height = (shown["bottom"] - shown["top"] - 2 * menu.BORDER - separators * menu.SEPARATOR_HEIGHT) / (
+        len(items) - separators)
+    y = shown["top"] + menu.BORDER
+    for entry in items:
+        if entry == item:
+            person.click(shown["left"] + 40, int(y + row_height / 2))
+            return
+        y += menu.SEPARATOR_HEIGHT if entry is None else row_height
+    raise ValueError(item)
+
+
+def test_linked_monitors_move_together_each_with_its_own_request(
+        start_glimra_on_two_displays, two_displays, bench_monitor):
+    run = start_glimra_on_two_displays(bench_monitor)
+    run.wait_for_window()
+    person = Person(two_displays.env["DISPLAY"])
+    shown = show_window(two_displays, person, run)
+    choose_from_window_menu(two_displays, person, shown, "Link monitors")
+    poll(lambda: parse_pairs(two_displays.probe("menu")).get("found") != 1, message="the menu closed")
+    person.move(shown["left"] + SLIDER_X["brightness"], shown["top"] + SLIDER_MIDDLE_Y)  # focus follows
+    poll(lambda: two_displays.window()["focus"] == 2010, message="the first brightness slider focused")
+    person.key("Home")  # to its top
+    writes = poll(lambda: (lambda w: w if len(w) == 2 else None)(bench_monitor.writes(0x10)), timeout=5,
+                  message="a brightness write to each monitor")
+    assert sorted((w["handle"], w["value"]) for w in writes) == [(PRIMARY_HANDLE, 100), (SECOND_HANDLE, 100)]
+    after = two_displays.window()
+    assert (after["brightness"], after["brightness2"]) == (0, 0), "the second group's slider moved along"
+    assert after["contrast2"] == 75, "other sliders stay"
+    time.sleep(1.0)  # a second worker would have sent within this
+    assert len(bench_monitor.writes()) == 2, "one request per monitor"
+    end_with_escape(run, person)
+
+
+def test_the_second_displays_positions_come_back_after_a_restart_and_the_data_file_keeps_its_size(
+        start_glimra_on_two_displays, two_displays, bench_monitor):
+    person = Person(two_displays.env["DISPLAY"])
+    run = start_glimra_on_two_displays(bench_monitor)
+    run.wait_for_window()
+    shown = show_window(two_displays, person, run)
+    person.move(shown["left"] + GROUP_WIDTH + SLIDER_X["video"], shown["top"] + SLIDER_MIDDLE_Y)
+    poll(lambda: two_displays.window()["focus"] == 2028, message="the second video slider focused")
+    person.key("Home")
+    poll(lambda: two_displays.window()["video2"] == 0, message="the second video slider at its top")
+    end_with_escape(run, person)
+
+    folder = two_displays.data_folder
+    stored = (folder / "Displays.ini").read_text(encoding="utf-8")
+    assert "video=0" in stored and "brightness=80" in stored and "contrast=75" in stored, stored
+    assert "link_monitors=0" in stored
+    assert (folder / "DataProfiles.dat").stat().st_size == 5108, "the data file as with one display"
+
+    again = start_glimra_on_two_displays(bench_monitor, name="again")
+    again.wait_for_window()
+    shown = show_window(two_displays, person, again)
+    assert (shown["video"], shown["video2"]) == (50, 0), "each display's own video position is back"
+    assert any("video level 50 on" in line and "DISPLAY2" in line for line in again.debug_trace()), \
+        "and applied to the second display at start"
+    end_with_escape(again, person)
+    assert (folder / "DataProfiles.dat").stat().st_size == 5108
+
+
+def test_a_damaged_displays_file_is_kept_aside_and_the_user_is_told(
+        start_glimra_on_two_displays, two_displays, bench_monitor):
+    folder = two_displays.data_folder
+    folder.mkdir(parents=True, exist_ok=True)
+    damaged = b"[display]\r\nthis is not a setting\r\n"
+    (folder / "Displays.ini").write_bytes(damaged)
+    run = start_glimra_on_two_displays(bench_monitor)
+    box = poll(lambda: [b for b in two_displays.message_boxes() if "Displays.ini.damaged" in b["text"]],
+               timeout=30, message="the damaged file's box")[0]
+    assert box["caption"] == "Glimra"
+    assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "kept aside as it was"
+    two_displays.probe("press", "1")
+    run.wait_for_window()
+    person = Person(two_displays.env["DISPLAY"])
+    shown = show_window(two_displays, person, run)
+    assert shown["video2"] == 50, "the defaults"
+    end_with_escape(run, person)
+    assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "never overwritten"
+    assert "[display]" in (folder / "Displays.ini").read_text(encoding="utf-8"), "a new file, written whole"
