@@ -279,6 +279,9 @@ void FitSliderGroups(std::vector<HWND>& surplusSliders) {
         DestroyWindow(slider);
     }
     const std::vector<DisplayPath> paths = QueryActiveDisplayPaths();
+    bool groupsChanged = !surplusSliders.empty();
+    for (const DisplayControl& display : displayControls)
+        groupsChanged = groupsChanged || !display.brightnessSlider;
     CreateMissingGroups(paths);
     // The groups kept belong to other displays now, perhaps: their captions follow.
     for (std::size_t k = 0; k < displayControls.size(); ++k) {
@@ -289,6 +292,9 @@ void FitSliderGroups(std::vector<HWND>& surplusSliders) {
         SetTrackBarCaption(display.videoSlider, captions.video);
     }
     LayOutControls(appState.mainWindow, nullptr);
+    // A wider or narrower window shown at the tray is placed again inside the work area.
+    if (groupsChanged && IsWindowVisible(appState.mainWindow))
+        PlaceMainWindow(appState.mainWindow, false);
 }
 
 // Fonts at the window's DPI, given to the slider and button classes; the ones they replace are deleted once
