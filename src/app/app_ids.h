@@ -20,6 +20,7 @@ constexpr int IDM_EXIT = 605;
 constexpr int IDM_WEBSITE = 612;
 constexpr int IDM_ASSISTANCE = 613;
 constexpr int IDM_SETTINGS = 616;
+constexpr int IDM_LINK_MONITORS = 617; // shown with two or more displays
 
 constexpr UINT_PTR IDT_REMINDERS = 1044;
 constexpr UINT kReminderDelayMs = 1200;

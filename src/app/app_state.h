@@ -23,9 +23,6 @@ struct AppState {
     EmbeddedFont fonts[2]; // 0: icon glyphs, 1: title
     HFONT captionFont = nullptr;
     COLORREF palette[kPaletteSize] = {};
-    HWND brightnessSlider = nullptr;
-    HWND contrastSlider = nullptr;
-    HWND videoSlider = nullptr;
     HWND resetButton = nullptr;
     HWND menuButton = nullptr;
     int32_t notificationKind = 0; // 0 none, 1 donation request, 2 improved-version notice

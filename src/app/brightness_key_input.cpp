@@ -18,12 +18,9 @@ namespace {
 constexpr UINT kModNoRepeat = 0x4000;
 constexpr double kFirstVersionWithNoRepeat = 6.01;
 
-// A monitor that moved and still waits for its request.
-struct PendingSend {
-    HWND slider = nullptr;
-    HANDLE physicalMonitor = nullptr;
-};
-std::vector<PendingSend> pendingSends;
+// The brightness sliders moved by keys whose displays still wait for their requests. The display is looked
+// up again when the request goes: it may have gone meanwhile.
+std::vector<HWND> pendingSends;
 
 // Beside the data file; without one (nothing loaded it) the choice lives for this run only.
 DisplaySettingsStore KeyStore() {
@@ -83,24 +80,29 @@ std::wstring KeyCombinationName(KeyCombination keys) {
     return name + KeyName(keys.virtualKey);
 }
 
-// Today the window has one group of sliders, for the primary display.
+// One entry per display group, in the window's order.
 std::vector<KeyDisplay> CurrentKeyDisplays() {
-    KeyDisplay display;
-    display.monitor = physicalMonitor.monitorHandle ? physicalMonitor.monitorHandle
-                                                    : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (GetMonitorInfoW(display.monitor, &info))
-        display.keys.desktopRect = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
-                                    info.rcMonitor.bottom};
-    display.brightnessSlider = appState.brightnessSlider;
-    display.videoSlider = appState.videoSlider;
-    display.physicalMonitor = physicalMonitor.physicalMonitorHandle;
-    display.keys.hasMonitorBrightness = display.brightnessSlider && IsWindowEnabled(display.brightnessSlider);
-    display.keys.brightnessPosition =
-        display.brightnessSlider ? GetSliderPosition(display.brightnessSlider) : kSliderStart;
-    display.keys.videoPosition = display.videoSlider ? GetSliderPosition(display.videoSlider) : kSliderStart;
-    return {display};
+    std::vector<KeyDisplay> result;
+    for (const DisplayControl& control : displayControls) {
+        KeyDisplay display;
+        display.monitor =
+            control.monitor ? control.monitor : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetMonitorInfoW(display.monitor, &info))
+            display.keys.desktopRect = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
+                                        info.rcMonitor.bottom};
+        display.brightnessSlider = control.brightnessSlider;
+        display.videoSlider = control.videoSlider;
+        display.keys.hasMonitorBrightness =
+            display.brightnessSlider && IsWindowEnabled(display.brightnessSlider);
+        display.keys.brightnessPosition =
+            display.brightnessSlider ? GetSliderPosition(display.brightnessSlider) : kSliderStart;
+        display.keys.videoPosition =
+            display.videoSlider ? GetSliderPosition(display.videoSlider) : kSliderStart;
+        result.push_back(display);
+    }
+    return result;
 }
 
 void StartBrightnessKeys(HWND window) {
@@ -147,18 +149,17 @@ void HandleBrightnessHotkey(HWND window, WPARAM id) {
         if (move.slider == BrightnessKeySlider::MonitorBrightness) {
             // The slider moves without telling the window; its request goes once the presses pause.
             SetSliderPosition(display.brightnessSlider, move.position, 0);
-            const bool known =
-                std::any_of(pendingSends.begin(), pendingSends.end(),
-                            [&](const PendingSend& p) { return p.slider == display.brightnessSlider; });
-            if (!known)
-                pendingSends.push_back({display.brightnessSlider, display.physicalMonitor});
+            if (std::find(pendingSends.begin(), pendingSends.end(), display.brightnessSlider) ==
+                pendingSends.end())
+                pendingSends.push_back(display.brightnessSlider);
             const int value = MonitorValueFromPosition(move.position);
             ShowLevelOverlay(display.monitor, value, std::to_wstring(value));
         } else {
             // The gamma ramp is cheap: the picture follows every press.
             SetSliderPosition(display.videoSlider, move.position, 0);
             const int level = VideoLevelFromPosition(move.position);
-            SetVideoBrightness(level);
+            if (DisplayControl* control = DisplayOfSlider(display.videoSlider))
+                SetVideoBrightness(*control, level);
             ShowLevelOverlay(display.monitor, kSliderMax - move.position, std::to_wstring(level));
         }
     }
@@ -170,13 +171,13 @@ bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
     if (id != IDT_BRIGHTNESS_KEYS)
         return false;
     KillTimer(window, IDT_BRIGHTNESS_KEYS);
-    const std::vector<PendingSend> sends = std::move(pendingSends);
+    const std::vector<HWND> sends = std::move(pendingSends);
     pendingSends.clear();
-    for (const PendingSend& send : sends) {
+    for (HWND slider : sends) {
         // A slider gone with its display, or disabled meanwhile, has nothing to send.
-        if (IsWindow(send.slider) && IsWindowEnabled(send.slider))
-            SetMonitorBrightness(send.physicalMonitor,
-                                 MonitorValueFromPosition(GetSliderPosition(send.slider)));
+        DisplayControl* display = DisplayOfSlider(slider);
+        if (display && IsWindowEnabled(slider))
+            SetMonitorBrightness(*display, MonitorValueFromPosition(GetSliderPosition(slider)));
     }
     return true;
 }

@@ -30,7 +30,6 @@ struct KeyDisplay {
     HMONITOR monitor = nullptr; // where its level is shown
     HWND brightnessSlider = nullptr;
     HWND videoSlider = nullptr;
-    HANDLE physicalMonitor = nullptr;
 };
 // The displays the keys act on, in the window's order.
 std::vector<KeyDisplay> CurrentKeyDisplays();

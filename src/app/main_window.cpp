@@ -33,6 +33,7 @@
 #include "monitor/monitor_startup.h"
 #include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
+#include "platform/display_config.h"
 #include "platform/dpi.h"
 #include "platform/session_notifications.h"
 #include "platform/wide.h"
@@ -49,12 +50,17 @@ constexpr DWORD kMainStyle =
 
 HBRUSH backgroundBrush = nullptr;
 
+// One group per display; one while none is known.
+int SliderGroupCount() {
+    return displayControls.empty() ? 1 : static_cast<int>(displayControls.size());
+}
+
 void PaintMainWindow(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    const MainWindowLayout layout = LayoutMainWindow(appState.dpi);
+    const MainWindowLayout layout = LayoutMainWindow(appState.dpi, SliderGroupCount());
 
     RECT band = client;
     band.bottom = layout.headerBottom;
@@ -90,37 +96,72 @@ bool LeftButtonDown() {
     return (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
 }
 
+// While the monitors are linked, the same slider of every other group takes the position; each of those
+// notifies as if moved, so each display's monitors get their own requests.
+void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
+    static bool following = false;
+    if (!monitorSystem.linkMonitors || following)
+        return;
+    following = true;
+    const int position = GetSliderPosition(slider);
+    const bool brightness = slider == moved.brightnessSlider;
+    const bool contrast = slider == moved.contrastSlider;
+    for (std::size_t k = 0; k < displayControls.size(); ++k) {
+        const DisplayControl& other = displayControls[k];
+        if (&other == &moved)
+            continue;
+        HWND same = brightness ? other.brightnessSlider : contrast ? other.contrastSlider : other.videoSlider;
+        if (same && GetSliderPosition(same) != position)
+            SetSliderPosition(same, position, WM_VSCROLL);
+        else if (same && !LeftButtonDown())
+            SendMessageW(GetParent(same), WM_VSCROLL, 0, reinterpret_cast<LPARAM>(same)); // the release
+    }
+    following = false;
+}
+
 void HandleSliderChange(HWND slider) {
-    if (slider == appState.brightnessSlider) {
+    DisplayControl* display = DisplayOfSlider(slider);
+    if (!display)
+        return;
+    FollowLinkedSliders(*display, slider);
+    if (slider == display->brightnessSlider) {
         if (!LeftButtonDown())
-            SetMonitorBrightness(physicalMonitor.physicalMonitorHandle,
-                                 MonitorValueFromPosition(GetSliderPosition(slider)));
-    } else if (slider == appState.contrastSlider) {
+            SetMonitorBrightness(*display, MonitorValueFromPosition(GetSliderPosition(slider)));
+    } else if (slider == display->contrastSlider) {
         if (!LeftButtonDown())
-            SetMonitorContrast(physicalMonitor.physicalMonitorHandle,
-                               MonitorValueFromPosition(GetSliderPosition(slider)));
-    } else if (slider == appState.videoSlider) {
-        SetVideoBrightness(VideoLevelFromPosition(GetSliderPosition(slider)));
+            SetMonitorContrast(*display, MonitorValueFromPosition(GetSliderPosition(slider)));
+    } else {
+        SetVideoBrightness(*display, VideoLevelFromPosition(GetSliderPosition(slider)));
     }
 }
 
+// Every display shown: the factory code to its monitors, its video level to the middle, its monitors read
+// back. By index: the reads pump messages.
 void ResetMonitorSettings() {
-    FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
-    SetSliderPosition(appState.videoSlider, kSliderStart, WM_VSCROLL);
-    ReadMonitorIntoSliders(nullptr);
+    for (std::size_t k = 0; k < displayControls.size(); ++k) {
+        FactoryResetMonitors(displayControls[k]);
+        SetSliderPosition(displayControls[k].videoSlider, kSliderStart, WM_VSCROLL);
+        ReadMonitorIntoSliders(displayControls[k], nullptr);
+    }
 }
 
 void HandleMiddleButtonOnChild(HWND window, LPARAM lParam) {
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ClientToScreen(window, &point);
-    if (WindowFromPoint(point) == appState.videoSlider) {
-        SetSliderPosition(appState.videoSlider, kSliderStart, WM_VSCROLL);
-        RedrawWindow(appState.videoSlider, nullptr, nullptr, RDW_INVALIDATE);
+    HWND under = WindowFromPoint(point);
+    const DisplayControl* display = DisplayOfSlider(under);
+    if (display && under == display->videoSlider) {
+        SetSliderPosition(under, kSliderStart, WM_VSCROLL);
+        RedrawWindow(under, nullptr, nullptr, RDW_INVALIDATE);
     }
 }
 
+// Group k's sliders are 2010..2012 + 16k.
 bool IsSliderId(int id) {
-    return id >= IDC_MONITOR_BRIGHTNESS && id <= IDC_VIDEO_BRIGHTNESS;
+    if (id < IDC_MONITOR_BRIGHTNESS || id >= IDC_RESET_SETTINGS)
+        return false;
+    return (id - IDC_MONITOR_BRIGHTNESS) % kSliderGroupIdStep <=
+           IDC_VIDEO_BRIGHTNESS - IDC_MONITOR_BRIGHTNESS;
 }
 
 HFONT CreatePixelFont(int height, int escapement, const wchar_t* face) {
@@ -144,8 +185,117 @@ RECT WorkAreaOf(HMONITOR monitor) {
 }
 
 MainWindowControls Controls() {
-    return {appState.brightnessSlider, appState.contrastSlider, appState.videoSlider, appState.resetButton,
-            appState.menuButton};
+    MainWindowControls controls;
+    if (!displayControls.empty()) {
+        controls.brightnessSlider = displayControls[0].brightnessSlider;
+        controls.contrastSlider = displayControls[0].contrastSlider;
+        controls.videoSlider = displayControls[0].videoSlider;
+    }
+    controls.resetButton = appState.resetButton;
+    controls.menuButton = appState.menuButton;
+    return controls;
+}
+
+// Every control where the layout for the present groups puts it, and the window at its size.
+void LayOutControls(HWND window, const RECT* place) {
+    const int groups = SliderGroupCount();
+    const MainWindowLayout layout = LayoutMainWindow(appState.dpi, groups);
+    if (appState.resetButton) {
+        LayoutMainWindowControls(Controls(), appState.dpi, groups);
+        for (int k = 1; k < groups; ++k) {
+            const DisplayControl& display = displayControls[static_cast<std::size_t>(k)];
+            LayoutSliderGroup({display.brightnessSlider, display.contrastSlider, display.videoSlider}, k,
+                              groups, appState.dpi);
+        }
+    }
+    SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width,
+                 layout.height, SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+}
+
+std::wstring SliderCaption(const TextKey& key, const std::wstring& device) {
+    const std::wstring text = WideText(key) + L": " + device;
+    return std::wstring(CutText(std::wstring_view(text), 63));
+}
+
+struct GroupCaptions {
+    std::wstring brightness;
+    std::wstring contrast;
+    std::wstring video;
+};
+
+// The monitor sliders name the monitor as the system describes it, or by the name Windows read from its
+// EDID where there is one; the video slider names the display adapter.
+GroupCaptions CaptionsFor(const DisplayControl& display, const std::vector<DisplayPath>& paths) {
+    wchar_t adapterName[128] = {};
+    wchar_t monitorName[128] = {};
+    const std::wstring gdiName = ToWide(display.identity.gdiDeviceName);
+    GetDisplayNames(adapterName, monitorName, gdiName.c_str());
+    std::wstring monitor = monitorName;
+    for (const DisplayPath& path : paths) {
+        if (path.friendlyNameFromEdid && !path.friendlyName.empty() &&
+            path.gdiDeviceName == display.identity.gdiDeviceName) {
+            monitor = ToWide(path.friendlyName);
+            break;
+        }
+    }
+    return {SliderCaption(kMonitorBrightnes, monitor), SliderCaption(kContrastMonitor, monitor),
+            SliderCaption(kVideoBrightnes, adapterName)};
+}
+
+// Gives every display without sliders its group, next after the group before it.
+void CreateMissingGroups(const std::vector<DisplayPath>& paths) {
+    const int groups = SliderGroupCount();
+    for (int k = 1; k < groups; ++k) {
+        DisplayControl& display = displayControls[static_cast<std::size_t>(k)];
+        if (display.brightnessSlider)
+            continue;
+        const GroupCaptions captions = CaptionsFor(display, paths);
+        const SliderGroupControls created = CreateSliderGroup(
+            appState.mainWindow, displayControls[static_cast<std::size_t>(k - 1)].videoSlider, k, groups,
+            captions.brightness, captions.contrast, captions.video, appState.dpi);
+        display.brightnessSlider = created.brightnessSlider;
+        display.contrastSlider = created.contrastSlider;
+        display.videoSlider = created.videoSlider;
+    }
+}
+
+void SetTrackBarCaption(HWND slider, const std::wstring& caption) {
+    SuTrackBarRecord record;
+    if (!slider || !GetTrackBarRecord(slider, &record) || caption == record.caption)
+        return;
+    lstrcpynW(record.caption, caption.c_str(), kTrackBarCaptionUnits);
+    ApplyTrackBarSettings(slider, record);
+    InvalidateRect(slider, nullptr, TRUE);
+}
+
+// After a re-find: the groups of displays gone are destroyed, new displays get theirs, and the window is
+// laid out for them, shown or not.
+void FitSliderGroups(std::vector<HWND>& surplusSliders) {
+    for (HWND slider : surplusSliders) {
+        if (appState.hoverControl == slider)
+            appState.hoverControl = nullptr;
+        if (appState.savedFocus == slider)
+            appState.savedFocus = nullptr;
+        DestroyWindow(slider);
+    }
+    const std::vector<DisplayPath> paths = QueryActiveDisplayPaths();
+    bool groupsChanged = !surplusSliders.empty();
+    for (const DisplayControl& display : displayControls)
+        groupsChanged = groupsChanged || !display.brightnessSlider;
+    CreateMissingGroups(paths);
+    // The groups kept belong to other displays now, perhaps: their captions follow.
+    for (std::size_t k = 0; k < displayControls.size(); ++k) {
+        const DisplayControl& display = displayControls[k];
+        const GroupCaptions captions = CaptionsFor(display, paths);
+        SetTrackBarCaption(display.brightnessSlider, captions.brightness);
+        SetTrackBarCaption(display.contrastSlider, captions.contrast);
+        SetTrackBarCaption(display.videoSlider, captions.video);
+    }
+    LayOutControls(appState.mainWindow, nullptr);
+    // A wider or narrower window shown at the tray is placed again inside the work area.
+    if (groupsChanged && IsWindowVisible(appState.mainWindow))
+        PlaceMainWindow(appState.mainWindow, false);
 }
 
 // Fonts at the window's DPI, given to the slider and button classes; the ones they replace are deleted once
@@ -172,7 +322,7 @@ void CreateScaledFonts(const MainWindowLayout& layout) {
 // top left when one is given (in the same move, so it never stands between two monitors at the wrong size).
 void ApplyMainWindowDpi(HWND window, int dpi, const RECT* place = nullptr) {
     appState.dpi = dpi;
-    const MainWindowLayout layout = LayoutMainWindow(dpi);
+    const MainWindowLayout layout = LayoutMainWindow(dpi, SliderGroupCount());
     // Before the controls exist (the window was just made) only the window's own size changes.
     if (appState.resetButton) {
         CreateScaledFonts(layout);
@@ -180,12 +330,9 @@ void ApplyMainWindowDpi(HWND window, int dpi, const RECT* place = nullptr) {
         SetButtonClassFonts(textFont, appState.fonts[0].font);
         for (HWND button : {appState.resetButton, appState.menuButton})
             SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), FALSE);
-        LayoutMainWindowControls(Controls(), dpi);
     }
     ScaleToolTip(dpi);
-    SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width,
-                 layout.height, SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    LayOutControls(window, place);
 }
 
 void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -273,20 +420,18 @@ BOOL CreateMainControls() {
         return FALSE;
     SetTrackBarFont(appState.captionFont);
 
-    wchar_t adapterName[128] = {};
-    wchar_t monitorName[128] = {};
-    GetDisplayNames(adapterName, monitorName);
-    auto caption = [](const TextKey& key, const wchar_t* device) {
-        const std::wstring text = WideText(key) + L": " + device;
-        return std::wstring(CutText(std::wstring_view(text), 63));
-    };
+    // The displays first: the window has a group for each.
+    FindMonitorsAtStart();
+    if (displayControls.empty())
+        displayControls.emplace_back().identity.primary = true;
+    const std::vector<DisplayPath> paths = QueryActiveDisplayPaths();
+    const GroupCaptions captions = CaptionsFor(displayControls[0], paths);
     MainWindowControls controls = CreateMainWindowControls(
-        appState.mainWindow, caption(kMonitorBrightnes, monitorName), caption(kContrastMonitor, monitorName),
-        caption(kVideoBrightnes, adapterName), WideText(kResetSettings), WideText(kMenu),
-        appState.fonts[0].font, appState.dpi);
-    appState.brightnessSlider = controls.brightnessSlider;
-    appState.contrastSlider = controls.contrastSlider;
-    appState.videoSlider = controls.videoSlider;
+        appState.mainWindow, captions.brightness, captions.contrast, captions.video, WideText(kResetSettings),
+        WideText(kMenu), appState.fonts[0].font, appState.dpi, SliderGroupCount());
+    displayControls[0].brightnessSlider = controls.brightnessSlider;
+    displayControls[0].contrastSlider = controls.contrastSlider;
+    displayControls[0].videoSlider = controls.videoSlider;
     appState.resetButton = controls.resetButton;
     appState.menuButton = controls.menuButton;
     // A missing control (its class could not be registered, or the window not made) would leave an empty
@@ -294,8 +439,12 @@ BOOL CreateMainControls() {
     if (!controls.brightnessSlider || !controls.contrastSlider || !controls.videoSlider ||
         !controls.resetButton || !controls.menuButton)
         return FALSE;
+    if (displayControls.size() > 1) {
+        CreateMissingGroups(paths);
+        LayOutControls(appState.mainWindow, nullptr);
+    }
 
-    InitMonitorControl();
+    StartMonitorControl();
     return TRUE;
 }
 
@@ -378,7 +527,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             KillTimer(window, IDT_REMINDERS);
             RunReminderCheck(window);
         } else if (wParam == IDT_DISPLAY_SETTLE) {
-            RefindMonitor(window);
+            RefindMonitor(window, FitSliderGroups);
         } else if (wParam == IDT_SESSION_RETRY) {
             RetrySessionNotifications(window);
         } else {

@@ -12,7 +12,10 @@
 #include "app/notifications.h"
 #include "app/shell_utilities.h"
 #include "i18n/language.h"
+#include "i18n/text_keys.h"
+#include "i18n/text_table.h"
 #include "monitor/data_file.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/settings_records.h"
 #include "platform/wide.h"
@@ -61,6 +64,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     ReportUnreadableDataFile(); // once, and only by the copy that goes on to run
+    if (LoadRememberedDisplays(appState.dataFilePath))
+        MessageBoxW(nullptr, WideText(kDisplaysFileDamaged).c_str(), kProgramName, MB_OK | MB_ICONWARNING);
 
     InitPalette();
     appState.appIcon = LoadIconResource(kAppIconName, instance, false);

@@ -186,7 +186,8 @@ void HandleTrayNotify(HWND window, LPARAM lParam) {
         ShowWindow(window, SW_SHOWNORMAL);
         SetFocus(window);
         SetForegroundWindow(window);
-        SetFocus(monitorState.ddcEnabled ? appState.brightnessSlider : appState.videoSlider);
+        if (const DisplayControl* primary = PrimaryDisplay())
+            SetFocus(primary->ddcEnabled ? primary->brightnessSlider : primary->videoSlider);
         PlaceMainWindow(window, true);
         break;
     case WM_RBUTTONUP:
@@ -217,6 +218,11 @@ void ShowPopupMenu(HWND window) {
     AppendItem(menu, IDM_ASSISTANCE, kProjectAssistance);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendItem(menu, IDM_SETTINGS, kMainMenuProgramSetting);
+    // With one display there is nothing to link.
+    if (displayControls.size() >= 2) {
+        AppendItem(menu, IDM_LINK_MONITORS, kLinkMonitors);
+        CheckMenuItem(menu, IDM_LINK_MONITORS, MF_BYCOMMAND | (monitorSystem.linkMonitors ? MF_CHECKED : 0));
+    }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendItem(menu, IDM_CANCEL, kCancel);
     AppendItem(menu, IDM_EXIT, kExit);
@@ -237,6 +243,9 @@ void ShowPopupMenu(HWND window) {
     case IDM_SETTINGS:
         if (!appState.optionsDialog)
             ShowOptionsDialog(window);
+        break;
+    case IDM_LINK_MONITORS:
+        monitorSystem.linkMonitors = !monitorSystem.linkMonitors;
         break;
     case IDM_HELP:
         OpenHelpFile();

@@ -73,8 +73,9 @@ void MoveControl(HWND control, const ScaledBox& box) {
 MainWindowControls CreateMainWindowControls(HWND parent, const std::wstring& brightnessCaption,
                                             const std::wstring& contrastCaption,
                                             const std::wstring& videoCaption, const std::wstring& resetText,
-                                            const std::wstring& menuText, HFONT glyphFont, int dpi) {
-    const MainWindowLayout layout = LayoutMainWindow(dpi);
+                                            const std::wstring& menuText, HFONT glyphFont, int dpi,
+                                            int groupCount) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi, groupCount);
     MainWindowControls controls;
     SuperclassWindowClass(L"msctls_trackbar32", L"Su_TrackBar", nullptr);
     controls.brightnessSlider = CreateSlider(parent, kBrightnessSliderId, layout.brightnessSlider,
@@ -98,8 +99,42 @@ HFONT CreateButtonTextFont(int dpi) {
                        PROOF_QUALITY, 0, L"Tahoma");
 }
 
-void LayoutMainWindowControls(const MainWindowControls& controls, int dpi) {
-    const MainWindowLayout layout = LayoutMainWindow(dpi);
+SliderGroupControls CreateSliderGroup(HWND parent, HWND insertAfter, int group, int groupCount,
+                                      const std::wstring& brightnessCaption,
+                                      const std::wstring& contrastCaption, const std::wstring& videoCaption,
+                                      int dpi) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi, groupCount > group ? groupCount : group + 1);
+    const SliderGroupBoxes& boxes = layout.groups[static_cast<std::size_t>(group)];
+    const int step = group * kSliderGroupIdStep;
+    SliderGroupControls controls;
+    controls.brightnessSlider = CreateSlider(parent, kBrightnessSliderId + step, boxes.brightnessSlider,
+                                             layout.thumbLength, brightnessCaption, kBrightnessGlyph, false);
+    controls.contrastSlider = CreateSlider(parent, kContrastSliderId + step, boxes.contrastSlider,
+                                           layout.thumbLength, contrastCaption, kContrastGlyph, false);
+    controls.videoSlider = CreateSlider(parent, kVideoSliderId + step, boxes.videoSlider, layout.thumbLength,
+                                        videoCaption, kVideoGlyph, true);
+    // Tab walks the children in their z-order: the group follows the previous group's last slider.
+    for (HWND slider : {controls.brightnessSlider, controls.contrastSlider, controls.videoSlider}) {
+        if (insertAfter && slider)
+            SetWindowPos(slider, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (slider)
+            insertAfter = slider;
+    }
+    return controls;
+}
+
+void LayoutSliderGroup(const SliderGroupControls& controls, int group, int groupCount, int dpi) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi, groupCount > group ? groupCount : group + 1);
+    const SliderGroupBoxes& boxes = layout.groups[static_cast<std::size_t>(group)];
+    for (HWND slider : {controls.brightnessSlider, controls.contrastSlider, controls.videoSlider})
+        SendMessageW(slider, TBM_SETTHUMBLENGTH, layout.thumbLength, 0);
+    MoveControl(controls.brightnessSlider, boxes.brightnessSlider);
+    MoveControl(controls.contrastSlider, boxes.contrastSlider);
+    MoveControl(controls.videoSlider, boxes.videoSlider);
+}
+
+void LayoutMainWindowControls(const MainWindowControls& controls, int dpi, int groupCount) {
+    const MainWindowLayout layout = LayoutMainWindow(dpi, groupCount);
     for (HWND slider : {controls.brightnessSlider, controls.contrastSlider, controls.videoSlider})
         SendMessageW(slider, TBM_SETTHUMBLENGTH, layout.thumbLength, 0);
     MoveControl(controls.brightnessSlider, layout.brightnessSlider);

@@ -163,7 +163,7 @@ void InitOptionsDialog(HWND dialog) {
     CheckDlgButton(dialog, IDC_RUN_WITH_SYSTEM,
                    settings.autoStartFlag == kAutoStartRegistered ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_NO_BLOCKING, settings.noBlockingMode != 0 ? BST_CHECKED : BST_UNCHECKED);
-    if (monitorState.ddcCapableSystem)
+    if (monitorSystem.ddcCapableSystem)
         EnableWindow(GetDlgItem(dialog, IDC_NO_BLOCKING), TRUE);
     SendDlgItemMessageW(dialog, IDC_BRIGHTNESS_UP_KEY, HKM_SETHOTKEY,
                         HotkeyWordFromKeyCombination(brightnessKeyChoice.up), 0);
@@ -197,10 +197,8 @@ void ApplyAutoStart(HWND dialog) {
 
 void ApplyNoBlocking(HWND dialog) {
     settings.noBlockingMode = IsDlgButtonChecked(dialog, IDC_NO_BLOCKING) == BST_CHECKED ? 1 : 0;
-    if (settings.noBlockingMode == 1)
-        EnableMonitorSliders(true);
-    else
-        EnableMonitorSliders(ReadBrightnessMaximum() != 0); // one read of the monitor decides
+    // Without it, one read of each display's monitor decides.
+    ApplyNoBlockingToDisplays(settings.noBlockingMode == 1);
 }
 
 KeyCombination ChosenKeys(HWND dialog, int id) {

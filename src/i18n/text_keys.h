@@ -32,6 +32,11 @@ inline constexpr TextKey kCancel{
 inline constexpr TextKey kExit{u"[MAINMENU]", u"Exit", u"Выйти"};
 // Shown with two or more displays: one slider moves the same slider of every display.
 inline constexpr TextKey kLinkMonitors{u"[MAINMENU]", u"LinkMonitors", u"Связать мониторы"};
+// Told once when the file of the other displays' positions was damaged and set aside.
+inline constexpr TextKey kDisplaysFileDamaged{u"[MAINMENU]", u"DisplaysFileDamaged",
+                                              u"Не удалось прочитать сохранённые настройки других дисплеев. "
+                                              u"Файл отложен как Displays.ini.damaged, а эти "
+                                              u"дисплеи начинают работу с настройками по умолчанию."};
 
 // [ABOUTDLG]
 inline constexpr TextKey kAboutDlgAboutProgram{u"[ABOUTDLG]", u"AboutProgram", u"О программе"};
@@ -108,6 +113,7 @@ inline constexpr TextKey kAllTextKeys[] = {
     kCancel,
     kExit,
     kLinkMonitors,
+    kDisplaysFileDamaged,
     kAboutDlgAboutProgram,
     kDescPrg,
     kDescDonate,

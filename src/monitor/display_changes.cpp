@@ -4,8 +4,8 @@
 
 #include "app/app_state.h"
 #include "monitor/channels.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
-#include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
 #include "platform/session_notifications.h"
 
@@ -45,35 +45,54 @@ bool NoteDisplayChange(HWND window, UINT message, WPARAM wParam) {
     return true;
 }
 
-void RefindMonitor(HWND window) {
+void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
     KillTimer(window, IDT_DISPLAY_SETTLE);
-    // Reading the monitor pumps messages; a tick arriving meanwhile comes back once this one is done.
-    if (refinding) {
+    // Reading a monitor pumps messages; a tick arriving meanwhile comes back once that read is done.
+    if (refinding || MonitorReadRunning()) {
         StartSettleTimer(window, kRetryMs);
         return;
     }
     // The registration fails when it is asked too early in a logon; each re-find asks again.
     RegisterSessionNotifications(window);
-    if (monitorState.ddcCapableSystem != 0) {
-        if (!ReleasePhysicalMonitors()) {
+    if (monitorSystem.ddcCapableSystem != 0) {
+        if (!ReleaseAllPhysicalMonitors()) {
             StartSettleTimer(window, kRetryMs);
             return;
         }
         refinding = true;
-        const int count = InitPhysicalMonitor();
+        // A display about to go keeps its positions; one that stays takes them back below.
+        NoteDisplayPositions();
+        std::vector<HWND> surplusSliders;
+        const int count = FindDisplayControls(&surplusSliders);
         wchar_t trace[64];
         std::swprintf(trace, 64, L"Glimra: monitor found again: %d\n", count);
         OutputDebugStringW(trace);
-        EnableMonitorSliders(count != 0);
-        // A new monitor has been sent nothing yet.
-        ForgetMonitorRequests();
-        if (count != 0) {
+        if (groupsChanged)
+            groupsChanged(surplusSliders);
+        for (std::size_t k = 0; k < displayControls.size(); ++k) {
+            DisplayControl& display = displayControls[k];
+            EnableMonitorSliders(display, !display.monitors.empty());
+            // A new monitor has been sent nothing yet.
+            ForgetMonitorRequests(display);
+            if (&display != PrimaryDisplay()) {
+                ApplyRememberedDisplay(display);
+                continue;
+            }
+            if (display.monitors.empty())
+                continue;
             // In no-blocking mode a monitor that does not answer gets the positions the user sees now.
-            const ProfileRecord present = BuildProfileRecord(u"", 0, 0);
-            ReadMonitorIntoSliders(&present);
+            ProfileRecord present{};
+            present.brightnessPosition = GetSliderPosition(display.brightnessSlider);
+            present.contrastPosition = GetSliderPosition(display.contrastSlider);
+            ReadMonitorIntoSliders(display, &present);
         }
         refinding = false;
+        if (!surplusSliders.empty())
+            SaveRememberedDisplays(); // a display went: its positions are kept at once
     }
-    if (monitorState.gammaEnabled)
-        SetVideoBrightness(VideoLevelFromPosition(GetSliderPosition(appState.videoSlider)));
+    if (monitorSystem.gammaEnabled) {
+        for (DisplayControl& display : displayControls)
+            if (display.videoSlider)
+                SetVideoBrightness(display, VideoLevelFromPosition(GetSliderPosition(display.videoSlider)));
+    }
 }

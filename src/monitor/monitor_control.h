@@ -1,54 +1,81 @@
-// DDC/CI access: the controlled monitor, the monitor sliders, delayed sends and reads with retries.
+// DDC/CI access per display: each display's physical monitors, its monitor sliders, delayed sends and reads
+// with retries.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "monitor/channels.h"
+#include "monitor/display_discovery.h"
+#include "monitor/gamma_ramp.h"
 #include "monitor/settings_records.h"
 
-constexpr DWORD kMaxPhysicalMonitors = 16;
-
-struct PhysicalMonitorInfo {
-    HMONITOR monitorHandle = nullptr;
-    // Kept at the platform's handle width: a 64-bit process must not cut the handle to 32 bits.
-    HANDLE physicalMonitorHandle = nullptr; // first physical monitor of the primary display; 0 when none
-    // Every handle the last search was given, so all of them can be released when displays change.
-    HANDLE foundHandles[kMaxPhysicalMonitors] = {};
-    DWORD foundCount = 0;
-};
-
-struct MonitorControlState {
-    uint8_t windowsVersion = 0;
-    int32_t ddcCapableSystem = 0;
-    uint8_t ddcEnabled = 0;
-    uint8_t gammaEnabled = 0;
-    // Interface thread only; empty while nothing was sent yet.
-    MonitorRequestMemory lastBrightnessRequest;
-    MonitorRequestMemory lastContrastRequest;
-    // The maximum each channel reported at its last read of this monitor; 0 while none was read, and then the
-    // percentages go out unscaled (interface thread only).
-    uint32_t brightnessMaximum = 0;
-    uint32_t contrastMaximum = 0;
-    // Shared with the worker threads: each is written and read whole, no lock.
-    // The monitor's own values, scaled to its maximum: up to that maximum, so wider than a byte.
+// What one monitor's delayed workers share with the interface thread. Each worker holds its own reference,
+// so a monitor dropped meanwhile (its display unplugged) leaves the worker nothing dangling.
+struct MonitorWorkerShare {
+    // Each is written and read whole, no lock. The monitor's own values, scaled to its maximum: up to that
+    // maximum, so wider than a byte.
     std::atomic<uint32_t> pendingBrightness{0};
     std::atomic<uint32_t> pendingContrast{0};
-    std::atomic<HANDLE> pendingMonitorHandle{nullptr};
-    // The handle a waking worker may still send to: cleared before the handles are released, so a worker
+    // The handle a waking worker may still send to: cleared before the handle is released, so a worker
     // given an older handle sends nothing.
-    std::atomic<HANDLE> liveMonitorHandle{nullptr};
+    std::atomic<HANDLE> liveHandle{nullptr};
     std::atomic<int> workersSending{0}; // workers between that check and the end of their send
     // Advanced when the requests are forgotten (a factory reset, a monitor found again): a worker started
     // before then sends nothing, or its stale value would undo what happened meanwhile.
     std::atomic<uint32_t> requestGeneration{0};
 };
 
-extern PhysicalMonitorInfo physicalMonitor;
-extern MonitorControlState monitorState;
+// One physical monitor of a display. Interface thread only, apart from the share.
+struct PhysicalMonitorControl {
+    // Kept at the platform's handle width: a 64-bit process must not cut the handle to 32 bits.
+    HANDLE handle = nullptr;
+    // Empty while nothing was sent yet.
+    MonitorRequestMemory lastBrightnessRequest;
+    MonitorRequestMemory lastContrastRequest;
+    // The maximum each channel reported at its last read of this monitor; 0 while none was read, and then
+    // the percentages go out unscaled.
+    uint32_t brightnessMaximum = 0;
+    uint32_t contrastMaximum = 0;
+    std::shared_ptr<MonitorWorkerShare> share = std::make_shared<MonitorWorkerShare>();
+};
+
+// One display and its group of sliders. Interface thread only.
+struct DisplayControl {
+    DisplayIdentity identity;
+    HMONITOR monitor = nullptr;
+    // The physical monitors the last search handed out, in the library's order; empty when none.
+    std::vector<PhysicalMonitorControl> monitors;
+    uint8_t ddcEnabled = 0; // the monitor sliders are enabled
+    HWND brightnessSlider = nullptr;
+    HWND contrastSlider = nullptr;
+    HWND videoSlider = nullptr;
+    GammaParameters gamma; // the ramp last given to this display
+};
+
+struct MonitorSystemState {
+    uint8_t windowsVersion = 0;
+    int32_t ddcCapableSystem = 0;
+    uint8_t gammaEnabled = 0;
+    // A slider moved by the user moves the same slider of every other display's group.
+    bool linkMonitors = false;
+};
+
+extern MonitorSystemState monitorSystem;
+// Every display, in the order they stand on the desktop; the primary display first where displays start
+// at the same place. Group k of the main window belongs to entry k. Never empty once the window exists.
+extern std::vector<DisplayControl> displayControls;
+
+// The primary display's record (the first whose identity says primary, else the first); null while the
+// list is empty.
+DisplayControl* PrimaryDisplay();
+// The record whose slider is slider, or null.
+DisplayControl* DisplayOfSlider(HWND slider);
 
 // Slider positions: set (optionally notifying the parent as if the user had moved the slider) and read.
 void SetSliderPosition(HWND slider, int position, UINT notifyMessage);
@@ -58,24 +85,32 @@ int GetSliderPosition(HWND slider);
 double WindowsVersionNumber();
 // The same for a value in GetVersion's packing (major in the low byte, minor in the next).
 double WindowsVersionNumber(uint32_t version);
-// Finds the primary display's physical monitors and keeps the first; returns how many were found, 0 when
-// none could be handed out.
-int InitPhysicalMonitor();
-// Releases the handles of the last search unless a worker is sending through one right now; then it
-// returns false and nothing is released (ask again a moment later). No worker sends to them afterwards.
-bool ReleasePhysicalMonitors();
-// Forgets the remembered requests, so the next value of each channel is sent whatever was sent before, and
-// cancels the requests whose workers still wait.
-void ForgetMonitorRequests();
-void EnableMonitorSliders(bool enable);
 
-// value is the percentage |100 - position|; it is dropped when equal to the last request, clamped to 1..100,
-// and scaled to the channel's maximum when one other than 100 was read.
-int SetMonitorBrightness(HANDLE physical, uint8_t value);
-int SetMonitorContrast(HANDLE physical, uint8_t value);
-// Also forgets the remembered requests and cancels the waiting ones: the monitor's values have changed
-// under them.
-BOOL FactoryResetMonitor(HANDLE physical);
+// Finds every display with its physical monitors and rebuilds the list. Group k keeps its sliders and
+// becomes display k's; a display without a group yet gets none (null sliders), and the sliders of groups
+// beyond the displays found are handed back for the caller to destroy. The caller has released the handles
+// of the last search. At least one record remains (the primary display's, perhaps without monitors).
+// Returns the number of physical monitors the primary display handed out, 0 when none.
+int FindDisplayControls(std::vector<HWND>* surplusSliders = nullptr);
+// Releases the display's handles of the last search unless a worker is sending through one right now; then
+// it returns false and nothing of that display is released (ask again a moment later). No worker sends to
+// them afterwards.
+bool ReleasePhysicalMonitors(DisplayControl& display);
+// The same for every display; false when any display must be asked again.
+bool ReleaseAllPhysicalMonitors();
+// Forgets the remembered requests of every monitor of the display, so the next value of each channel is
+// sent whatever was sent before, and cancels the requests whose workers still wait.
+void ForgetMonitorRequests(DisplayControl& display);
+void EnableMonitorSliders(DisplayControl& display, bool enable);
+
+// value is the percentage |100 - position|. Each monitor of the display gets its own request: dropped when
+// equal to that monitor's last one, clamped to 1..100, and scaled to the channel's maximum when one other
+// than 100 was read. Returns how many workers were started.
+int SetMonitorBrightness(DisplayControl& display, uint8_t value);
+int SetMonitorContrast(DisplayControl& display, uint8_t value);
+// The factory code to each monitor of the display; also forgets the remembered requests and cancels the
+// waiting ones: the monitors' values have changed under them. TRUE when every monitor took it.
+BOOL FactoryResetMonitors(DisplayControl& display);
 
 struct VcpReply {
     uint32_t current = 0;
@@ -85,11 +120,23 @@ struct VcpReply {
 std::optional<VcpReply> ReadVcpReply(HANDLE physical, uint8_t code);
 // The current value of ReadVcpReply, or -1 when it failed.
 int ReadVcpValue(HANDLE physical, uint8_t code);
-DWORD ReadBrightnessMaximum();
-void ReadMonitorIntoSliders(const ProfileRecord* record);
+// One read of the display's first monitor's brightness, no retry: its maximum, 0 when it did not answer.
+DWORD ReadBrightnessMaximum(DisplayControl& display);
+// The no-blocking choice applied to every display: in no-blocking mode every display's monitor sliders are
+// enabled, else those of each display whose monitor answers one read.
+void ApplyNoBlockingToDisplays(bool noBlocking);
+// Reads the display's monitors into its monitor sliders: the first monitor's values are shown, and each
+// monitor's maxima are kept. A channel that does not answer disables its slider, or in no-blocking mode takes
+// the stored position (when stored is given).
+void ReadMonitorIntoSliders(DisplayControl& display, const ProfileRecord* stored);
+// True while a read of some display pumps messages: the list of displays must then stay as it is.
+bool MonitorReadRunning();
 void PauseWithMessages(int milliseconds);
 
-void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128]);
+// The names of the adapter and of the monitor showing gdiDeviceName (the first adapter when it is empty),
+// as EnumDisplayDevices describes them; left as they are when not found.
+void GetDisplayNames(wchar_t (&adapterName)[128], wchar_t (&monitorName)[128],
+                     const wchar_t* gdiDeviceName = nullptr);
 
 // Milliseconds since the system started; tests replace it to start near boot or long after.
 using SystemUptimeProc = ULONGLONG(WINAPI*)();

@@ -3,17 +3,29 @@
 #include <cmath>
 #include <cstdint>
 
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/profiles.h"
 
-void InitMonitorControl() {
-    monitorState.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
-    if (monitorState.windowsVersion >= 6) {
-        monitorState.ddcCapableSystem = 1;
-        const int count = InitPhysicalMonitor();
-        EnableMonitorSliders(count != 0);
-    } else {
-        EnableMonitorSliders(false);
+void FindMonitorsAtStart() {
+    monitorSystem.windowsVersion = static_cast<uint8_t>(std::lround(WindowsVersionNumber()));
+    if (monitorSystem.windowsVersion >= 6) {
+        monitorSystem.ddcCapableSystem = 1;
+        FindDisplayControls();
     }
+}
+
+void StartMonitorControl() {
+    for (DisplayControl& display : displayControls)
+        EnableMonitorSliders(display, monitorSystem.ddcCapableSystem != 0 && !display.monitors.empty());
     InitProfiles();
+    // The other displays have no profile: they take what "Displays.ini" remembers of them. By index: the
+    // reads pump messages.
+    for (std::size_t k = 0; k < displayControls.size(); ++k)
+        ApplyRememberedDisplay(displayControls[k]);
+}
+
+void InitMonitorControl() {
+    FindMonitorsAtStart();
+    StartMonitorControl();
 }

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "dialogs/autostart.h"
 #include "monitor/data_file.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/profile_table.h"
 
@@ -25,12 +26,13 @@ void EnsureCurrentProfile() {
 } // namespace
 
 void InitProfiles() {
-    monitorState.gammaEnabled = 1;
+    monitorSystem.gammaEnabled = 1;
     if (settings.startCount == 0) {
         settings.currentProfileId = kDefaultProfileId;
         // The first look shows what the monitor has; nothing is sent to it.
-        if (monitorState.ddcEnabled)
-            ReadMonitorIntoSliders(nullptr);
+        DisplayControl* primary = PrimaryDisplay();
+        if (primary && primary->ddcEnabled)
+            ReadMonitorIntoSliders(*primary, nullptr);
         CreateProfile(kDefaultProfileId, kDefaultProfileName, 0);
         // A file that exists but could not be read is the user's: this is no first start to register.
         if (!DataFileUnreadable())
@@ -55,9 +57,12 @@ ProfileRecord BuildProfileRecord(std::u16string_view name, int32_t id, uint8_t t
         record.profileId = id;
     if (!name.empty())
         SetProfileName(record, name);
-    record.brightnessPosition = GetSliderPosition(appState.brightnessSlider);
-    record.contrastPosition = GetSliderPosition(appState.contrastSlider);
-    record.videoPosition = GetSliderPosition(appState.videoSlider);
+    // The profiles belong to the primary display's first monitor.
+    if (const DisplayControl* primary = PrimaryDisplay()) {
+        record.brightnessPosition = GetSliderPosition(primary->brightnessSlider);
+        record.contrastPosition = GetSliderPosition(primary->contrastSlider);
+        record.videoPosition = GetSliderPosition(primary->videoSlider);
+    }
     return record;
 }
 
@@ -74,10 +79,13 @@ void ApplyProfile(int32_t id) {
 void ApplyProfileRecord(const ProfileRecord* record) {
     if (settings.startCount == 0)
         return;
-    if (monitorState.gammaEnabled && record)
-        SetSliderPosition(appState.videoSlider, record->videoPosition, WM_VSCROLL);
-    if (monitorState.ddcEnabled)
-        ReadMonitorIntoSliders(record);
+    DisplayControl* primary = PrimaryDisplay();
+    if (!primary)
+        return;
+    if (monitorSystem.gammaEnabled && record)
+        SetSliderPosition(primary->videoSlider, record->videoPosition, WM_VSCROLL);
+    if (primary->ddcEnabled)
+        ReadMonitorIntoSliders(*primary, record);
 }
 
 void SaveSettings() {
@@ -87,4 +95,5 @@ void SaveSettings() {
         *record = fresh;
     }
     ARRAY_FileSave(appState.dataFilePath);
+    SaveRememberedDisplays();
 }

@@ -1,11 +1,11 @@
-// Video brightness: the gamma ramp of the whole screen, computed from one level −50..50.
+// Video brightness: a display's gamma ramp, computed from one level −50..50.
 #pragma once
 
 #include <cstdint>
 
-#include "monitor/gamma_ramp.h"
+struct DisplayControl;
 
-extern GammaParameters gammaParameters;
-
-void SetVideoBrightness(int32_t level);
-void ApplyGammaRamp();
+// The primary display's ramp goes to the whole screen as it always did; any other display's to its own.
+void SetVideoBrightness(DisplayControl& display, int32_t level);
+// Gives the display the ramp of its last level again (Windows resets ramps when displays change).
+void ApplyGammaRamp(const DisplayControl& display);

@@ -11,3 +11,15 @@ bool SetScreenGammaRamp(const GammaRamp& ramp) {
     ReleaseDC(nullptr, screen);
     return applied;
 }
+
+bool SetDisplayGammaRamp(const wchar_t* gdiDeviceName, const GammaRamp& ramp) {
+    // The driver names the display device, and the device name must then be null or that same name.
+    // https://learn.microsoft.com/windows/win32/api/wingdi/nf-wingdi-createdcw
+    HDC display = CreateDCW(gdiDeviceName, gdiDeviceName, nullptr, nullptr);
+    if (!display)
+        return false;
+    GammaRamp copy = ramp;
+    const bool applied = SetDeviceGammaRamp(display, copy.data()) != FALSE;
+    DeleteDC(display);
+    return applied;
+}

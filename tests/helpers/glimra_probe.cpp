@@ -111,6 +111,14 @@ int ShowWindowState() {
     SliderState(main, 2010, out, L"brightness");
     SliderState(main, 2011, out, L"contrast");
     SliderState(main, 2012, out, L"video");
+    // Further displays' groups: ids 2010 + 16k.., named brightness2, contrast2, video2 and on.
+    for (int group = 1; group < 8; ++group) {
+        const std::wstring n = std::to_wstring(group + 1);
+        if (!SliderState(main, 2010 + 16 * group, out, (L"brightness" + n).c_str()))
+            break;
+        SliderState(main, 2011 + 16 * group, out, (L"contrast" + n).c_str());
+        SliderState(main, 2012 + 16 * group, out, (L"video" + n).c_str());
+    }
     Print(out);
     return 0;
 }

@@ -1,12 +1,13 @@
-// A stand-in for the main window in tests: a host window with the three trackbars (0..100, at 50), put
-// where monitor control and the profiles find them, and a window procedure of the test's choosing.
+// A stand-in for the main window in tests: a host window with the three trackbars (0..100, at 50), given
+// to the first display's record, where monitor control and the profiles find them, and a window procedure
+// of the test's choosing.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
+#include "display_records.h"
 
 class SliderHost {
   public:
@@ -20,13 +21,16 @@ class SliderHost {
         RegisterClassW(&windowClass);
         window_ = CreateWindowExW(0, className, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr,
                                   nullptr, windowClass.hInstance, nullptr);
-        appState.brightnessSlider = MakeSlider(0);
-        appState.contrastSlider = MakeSlider(1);
-        appState.videoSlider = MakeSlider(2);
+        // One display, as under a Wine desktop: the records of other tests' displays are gone.
+        displayControls.resize(1);
+        FirstDisplay().brightnessSlider = MakeSlider(0);
+        FirstDisplay().contrastSlider = MakeSlider(1);
+        FirstDisplay().videoSlider = MakeSlider(2);
     }
     ~SliderHost() {
         DestroyWindow(window_);
-        appState.brightnessSlider = appState.contrastSlider = appState.videoSlider = nullptr;
+        for (DisplayControl& display : displayControls)
+            display.brightnessSlider = display.contrastSlider = display.videoSlider = nullptr;
     }
     SliderHost(const SliderHost&) = delete;
     HWND Window() const { return window_; }

@@ -21,6 +21,7 @@ TEXTS = {
     "Cancel": "取消",
     "Exit": "退出",
     "LinkMonitors": "联动显示器",
+    "DisplaysFileDamaged": "无法读取其他显示器的已保存设置。该文件已另存为 Displays.ini.damaged，这些显示器将使用默认设置启动。",
     "DescPrg": "调节显示器的亮度和对比度",
     "DescDonate": "支持本项目",
     "ChooseLanguage": "选择语言",

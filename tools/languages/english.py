@@ -19,6 +19,7 @@ TEXTS = {
     "Cancel": "Cancel",
     "Exit": "Exit",
     "LinkMonitors": "Link monitors",
+    "DisplaysFileDamaged": "The saved settings of the other displays could not be read. The file was kept aside as Displays.ini.damaged, and those displays start with default settings.",
     "DescPrg": "Adjusts the brightness and contrast of the monitor",
     "DescDonate": "Support the project",
     "ChooseLanguage": "Choose language",

@@ -22,6 +22,7 @@ TEXTS = {
     "Cancel": "Annuler",
     "Exit": "Quitter",
     "LinkMonitors": "Lier les moniteurs",
+    "DisplaysFileDamaged": "Les réglages enregistrés des autres écrans n'ont pas pu être lus. Le fichier a été mis de côté sous le nom Displays.ini.damaged et ces écrans démarrent avec les réglages par défaut.",
     "DescPrg": "Règle la luminosité et le contraste du moniteur",
     "DescDonate": "Soutenir le projet",
     "ChooseLanguage": "Choisir la langue",

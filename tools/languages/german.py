@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "Abbrechen",
     "Exit": "Beenden",
     "LinkMonitors": "Monitore koppeln",
+    "DisplaysFileDamaged": "Die gespeicherten Einstellungen der weiteren Bildschirme konnten nicht gelesen werden. Die Datei wurde als Displays.ini.damaged beiseitegelegt, und diese Bildschirme starten mit den Standardeinstellungen.",
     "DescPrg": "Stellt Helligkeit und Kontrast des Monitors ein",
     "DescDonate": "Projekt unterstützen",
     "ChooseLanguage": "Sprache auswählen",

@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "Annulla",
     "Exit": "Esci",
     "LinkMonitors": "Collega i monitor",
+    "DisplaysFileDamaged": "Non è stato possibile leggere le impostazioni salvate degli altri schermi. Il file è stato messo da parte come Displays.ini.damaged e questi schermi partono con le impostazioni predefinite.",
     "DescPrg": "Regola la luminosità e il contrasto del monitor",
     "DescDonate": "Sostieni il progetto",
     "ChooseLanguage": "Scegli la lingua",

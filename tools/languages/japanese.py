@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "キャンセル",
     "Exit": "終了",
     "LinkMonitors": "モニターを連動",
+    "DisplaysFileDamaged": "他のディスプレイの保存された設定を読み込めませんでした。ファイルは Displays.ini.damaged として保管され、これらのディスプレイは既定の設定で開始します。",
     "DescPrg": "モニターの明るさとコントラストを調整します",
     "DescDonate": "プロジェクトを支援する",
     "ChooseLanguage": "言語の選択",

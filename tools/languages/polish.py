@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "Anuluj",
     "Exit": "Zakończ",
     "LinkMonitors": "Połącz monitory",
+    "DisplaysFileDamaged": "Nie udało się odczytać zapisanych ustawień pozostałych ekranów. Plik odłożono jako Displays.ini.damaged, a te ekrany startują z ustawieniami domyślnymi.",
     "DescPrg": "Regulacja jasności i kontrastu monitora",
     "DescDonate": "Wesprzyj projekt",
     "ChooseLanguage": "Wybierz język",

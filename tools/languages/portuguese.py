@@ -21,6 +21,7 @@ TEXTS = {
     "Cancel": "Cancelar",
     "Exit": "Sair",
     "LinkMonitors": "Vincular monitores",
+    "DisplaysFileDamaged": "Não foi possível ler as configurações salvas dos outros monitores. O arquivo foi guardado como Displays.ini.damaged e esses monitores iniciam com as configurações padrão.",
     "DescPrg": "Ajusta o brilho e o contraste do monitor",
     "DescDonate": "Apoiar o projeto",
     "ChooseLanguage": "Escolher idioma",

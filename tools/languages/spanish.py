@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "Cancelar",
     "Exit": "Salir",
     "LinkMonitors": "Vincular monitores",
+    "DisplaysFileDamaged": "No se pudieron leer los ajustes guardados de las otras pantallas. El archivo se guardó aparte como Displays.ini.damaged y esas pantallas empiezan con los ajustes predeterminados.",
     "DescPrg": "Ajusta el brillo y el contraste del monitor",
     "DescDonate": "Apoyar el proyecto",
     "ChooseLanguage": "Elegir idioma",

@@ -20,6 +20,7 @@ TEXTS = {
     "Cancel": "İptal",
     "Exit": "Çıkış",
     "LinkMonitors": "Monitörleri bağla",
+    "DisplaysFileDamaged": "Diğer ekranların kayıtlı ayarları okunamadı. Dosya Displays.ini.damaged adıyla kenara alındı ve bu ekranlar varsayılan ayarlarla başlıyor.",
     "DescPrg": "Monitörün parlaklığını ve kontrastını ayarlar",
     "DescDonate": "Projeyi destekle",
     "ChooseLanguage": "Dil seçin",

@@ -22,6 +22,7 @@
 #include "platform/session_notifications.h"
 #include "platform/wide.h"
 #include "scratch_folder.h"
+#include "display_records.h"
 #include "simulated_monitor.h"
 
 using namespace std::chrono_literals;
@@ -37,8 +38,8 @@ class RealMainWindow {
         settings.startCount = 7;
         settings.noBlockingMode = 0;
         settings.currentProfileId = 255;
-        physicalMonitor = {};
-        ForgetMonitorRequests();
+        ForgetFoundMonitors();
+        displayControls.clear(); // the window makes its groups anew
         dataFile_ = FreshScratchFolder(L"mainwindow") + L"DataProfiles.dat";
         lstrcpynW(appState.dataFilePath, dataFile_.c_str(), kDataFilePathUnits);
         HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -57,7 +58,7 @@ class RealMainWindow {
         DestroyWindow(window);
         appState = AppState{};
         settings = savedSettings_;
-        physicalMonitor = {};
+        ForgetFoundMonitors();
         while (GetModuleHandleW(L"dxva2.dll"))
             FreeDxva2();
     }
@@ -97,27 +98,27 @@ TEST(MainWindowKeys, TheHiddenWindowIgnoresArrowsAndEscape) {
     SimulatedMonitor monitor("brightness=50\ncontrast=50\n");
     RealMainWindow main;
     ASSERT_NE(main.Window(), nullptr);
-    ASSERT_TRUE(IsWindowEnabled(appState.brightnessSlider));
+    ASSERT_TRUE(IsWindowEnabled(FirstDisplay().brightnessSlider));
     ASSERT_FALSE(IsWindowVisible(main.Window()));
     // As after a dialog closed while the window was hidden: active, with a slider focused.
     SetActiveWindow(main.Window());
-    SetFocus(appState.brightnessSlider);
+    SetFocus(FirstDisplay().brightnessSlider);
 
     for (WPARAM key : {VK_DOWN, VK_UP, VK_NEXT, VK_ESCAPE, VK_RETURN})
-        PostKey(appState.brightnessSlider, key);
+        PostKey(FirstDisplay().brightnessSlider, key);
     PostKey(main.Window(), VK_ESCAPE);
     EXPECT_TRUE(PumpLikeTheProgram(700ms)) << "the program must not end";
     EXPECT_TRUE(IsWindow(main.Window()));
     EXPECT_FALSE(main.Saved()) << "no shutdown ran";
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 50);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 50);
     EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty()) << "no request reached the monitor";
 
     // The same keys reach the shown window: the test delivers them as the keyboard would.
     ShowWindow(main.Window(), SW_SHOWNORMAL);
-    SetFocus(appState.brightnessSlider);
-    PostKey(appState.brightnessSlider, VK_DOWN);
+    SetFocus(FirstDisplay().brightnessSlider);
+    PostKey(FirstDisplay().brightnessSlider, VK_DOWN);
     EXPECT_TRUE(PumpLikeTheProgram(100ms));
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 51);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 51);
     EXPECT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 3s).size(), 1u);
 }
 

@@ -77,18 +77,18 @@ class ShutdownTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ShutdownTest, RunsOnceSoASecondDestroyWritesNothingAndALateShellRestartAddsNoIcon) {
-    SetSliderPosition(appState.brightnessSlider, 20, 0);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 20, 0);
     ShutDownProgram();
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_EQ(SavedBrightness(path_), 20);
 
-    SetSliderPosition(appState.brightnessSlider, 70, 0);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 70, 0);
     ShutDownProgram();
     EXPECT_FALSE(TakeQuitMessage()) << "the second WM_DESTROY does nothing";
     EXPECT_EQ(SavedBrightness(path_), 20) << "the second WM_DESTROY writes nothing";
 
     // "TaskbarCreated" arriving after the icon was removed must not bring it back.
-    HWND window = GetParent(appState.brightnessSlider);
+    HWND window = GetParent(FirstDisplay().brightnessSlider);
     MainWndProc(window, appState.taskbarCreatedMessage, 0, 0);
     EXPECT_EQ(appState.trayIconData.hIcon, nullptr);
     EXPECT_EQ(appState.trayIconData.hWnd, nullptr);
@@ -99,6 +99,6 @@ TEST_F(ShutdownTest, AStartThatDidNotFinishSavesNothing) {
     ShutDownProgram();
     EXPECT_TRUE(TakeQuitMessage()) << "the program still ends";
     EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
-    MainWndProc(GetParent(appState.brightnessSlider), WM_ENDSESSION, TRUE, 0);
+    MainWndProc(GetParent(FirstDisplay().brightnessSlider), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -491,10 +491,10 @@ TEST_F(OptionsDialogTest, ApplyLetsOneReadDecideTheMonitorSlidersUnlessNoBlockin
     languageFolder = ToU16(FreshScratchFolder(L"nolangs")); // the dialog stays open after each Apply
     SimulatedMonitor monitor("silent=1\n");
     SliderHost host(L"GlimraOptionsSliderHost", DefWindowProcW);
-    physicalMonitor = {};
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
-    monitorState.ddcCapableSystem = 1;
+    ForgetFoundMonitors();
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
+    monitorSystem.ddcCapableSystem = 1;
     settings.noBlockingMode = 0;
     settings.autoStartFlag = 0;
 
@@ -502,22 +502,22 @@ TEST_F(OptionsDialogTest, ApplyLetsOneReadDecideTheMonitorSlidersUnlessNoBlockin
     ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
         boxEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_NO_BLOCKING));
         ClickApply(dialog);
-        disabledAfterSilentRead =
-            !IsWindowEnabled(appState.brightnessSlider) && !IsWindowEnabled(appState.contrastSlider);
+        disabledAfterSilentRead = !IsWindowEnabled(FirstDisplay().brightnessSlider) &&
+                                  !IsWindowEnabled(FirstDisplay().contrastSlider);
         CheckDlgButton(dialog, IDC_NO_BLOCKING, BST_CHECKED);
         ClickApply(dialog);
-        enabledWhenTicked =
-            IsWindowEnabled(appState.brightnessSlider) && IsWindowEnabled(appState.contrastSlider);
+        enabledWhenTicked = IsWindowEnabled(FirstDisplay().brightnessSlider) &&
+                            IsWindowEnabled(FirstDisplay().contrastSlider);
     }));
     EXPECT_TRUE(boxEnabled);
     EXPECT_TRUE(disabledAfterSilentRead);
     EXPECT_TRUE(enabledWhenTicked);
     EXPECT_EQ(settings.noBlockingMode, 1);
-    EXPECT_EQ(monitorState.ddcEnabled, 1);
+    EXPECT_EQ(FirstDisplay().ddcEnabled, 1);
     const auto reads = monitor.Calls("GetVCPFeatureAndVCPFeatureReply");
     ASSERT_EQ(reads.size(), 1u) << "one read of the brightness maximum, none with the box ticked";
     EXPECT_EQ(reads[0].code, 0x10);
-    physicalMonitor = {};
+    ForgetFoundMonitors();
 }
 
 LRESULT CALLBACK CountDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

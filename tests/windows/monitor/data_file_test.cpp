@@ -106,8 +106,8 @@ class DataFileTest : public ::testing::Test {
         settings = {};
         ProfileTableReset();
         profileTable.lastFoundIndex = 0;
-        monitorState.gammaEnabled = 0;
-        monitorState.ddcEnabled = 0;
+        monitorSystem.gammaEnabled = 0;
+        FirstDisplay().ddcEnabled = 0;
         shownBoxes.clear();
         videoNotifications = 0;
         dataFileErrorBox = RecordSaveErrorBox;
@@ -123,7 +123,7 @@ class DataFileTest : public ::testing::Test {
     }
 
     static LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == appState.videoSlider)
+        if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == FirstDisplay().videoSlider)
             ++videoNotifications;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -165,15 +165,15 @@ TEST_F(DataFileTest, LaterStartRestoresVideoAndSavesPositionsAtExit) {
     WriteBytes(path_, StoredFile(3, 20, 30, 70));
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     InitProfiles();
-    EXPECT_EQ(GetSliderPosition(appState.videoSlider), 70);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().videoSlider), 70);
     EXPECT_EQ(videoNotifications, 1) << "the restored video position is applied";
     EXPECT_EQ(settings.startCount, 4);
 
     // The monitor sliders keep where they stand (here no monitor was read); the user moves them.
-    SetSliderPosition(appState.brightnessSlider, 11, 0);
-    SetSliderPosition(appState.contrastSlider, 22, 0);
-    EnableWindow(appState.contrastSlider, FALSE); // a disabled slider's position is saved all the same
-    SetSliderPosition(appState.videoSlider, 33, 0);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 11, 0);
+    SetSliderPosition(FirstDisplay().contrastSlider, 22, 0);
+    EnableWindow(FirstDisplay().contrastSlider, FALSE); // a disabled slider's position is saved all the same
+    SetSliderPosition(FirstDisplay().videoSlider, 33, 0);
     SaveSettings();
 
     const std::vector<uint8_t> bytes = ReadBytes(path_);
@@ -258,10 +258,10 @@ TEST_F(DataFileTest, CurrentIdWithoutRecordPointsAtDefaultAgain) {
     ASSERT_EQ(ARRAY_FileLoad(path_.c_str()), 1);
     InitProfiles();
     EXPECT_EQ(videoNotifications, 1) << "repaired before it is applied, so this start restores video too";
-    EXPECT_EQ(GetSliderPosition(appState.videoSlider), 30);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().videoSlider), 30);
     EXPECT_EQ(settings.currentProfileId, 255);
     EXPECT_EQ(profileTable.count, 1) << "the stored Default profile is used, not created twice";
-    SetSliderPosition(appState.brightnessSlider, 64, 0);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 64, 0);
     SaveSettings();
     const std::vector<uint8_t> saved = ReadBytes(path_);
     ASSERT_EQ(saved.size(), 5108u);

@@ -27,10 +27,10 @@ LRESULT CALLBACK ForwardToMonitorControl(HWND window, UINT message, WPARAM wPara
         HWND slider = reinterpret_cast<HWND>(lParam);
         notifications.push_back(slider);
         const int position = GetSliderPosition(slider);
-        if (slider == appState.brightnessSlider)
-            SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
-        else if (slider == appState.contrastSlider)
-            SetMonitorContrast(physicalMonitor.physicalMonitorHandle, MonitorValueFromPosition(position));
+        if (slider == FirstDisplay().brightnessSlider)
+            SetMonitorBrightness(FirstDisplay(), MonitorValueFromPosition(position));
+        else if (slider == FirstDisplay().contrastSlider)
+            SetMonitorContrast(FirstDisplay(), MonitorValueFromPosition(position));
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -44,10 +44,10 @@ class MonitorSliderHost : public SliderHost {
 };
 
 void ResetMonitorControl() {
-    ForgetMonitorRequests();
-    monitorState.ddcCapableSystem = 1;
+    ForgetMonitorRequests(FirstDisplay());
+    monitorSystem.ddcCapableSystem = 1;
     settings.noBlockingMode = 0;
-    physicalMonitor = {};
+    ForgetFoundMonitors();
 }
 
 // A later start (the first one registers autostart), with the settings put back afterwards.
@@ -97,25 +97,26 @@ TEST(MonitorControl, StartingFindsTheSimulatedMonitorEnablesBothSlidersAndReadsI
     ResetMonitorControl();
     LaterStart start;
     InitMonitorControl();
-    EXPECT_EQ(monitorState.ddcCapableSystem, 1);
-    EXPECT_NE(physicalMonitor.physicalMonitorHandle, nullptr);
-    EXPECT_EQ(monitorState.ddcEnabled, 1);
-    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
-    EXPECT_TRUE(IsWindowEnabled(appState.contrastSlider));
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30) << "the monitor's own value is read back";
-    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40);
+    EXPECT_EQ(monitorSystem.ddcCapableSystem, 1);
+    EXPECT_NE(FirstMonitorHandle(), nullptr);
+    EXPECT_EQ(FirstDisplay().ddcEnabled, 1);
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().brightnessSlider));
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().contrastSlider));
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 30)
+        << "the monitor's own value is read back";
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().contrastSlider), 40);
     EXPECT_EQ(settings.startCount, 8) << "the start is counted";
 }
 
 TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
     SimulatedMonitor monitor;
     ResetMonitorControl();
-    InitPhysicalMonitor();
+    FindDisplayControls();
 
     const uint64_t firstRequest = EpochMilliseconds();
-    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    EXPECT_EQ(SetMonitorBrightness(FirstDisplay(), 40), 1);
     std::this_thread::sleep_for(40ms); // the call itself paused 60 ms: the second request comes 100 ms later
-    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 60), 1);
+    EXPECT_EQ(SetMonitorBrightness(FirstDisplay(), 60), 1);
 
     const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
     ASSERT_EQ(writes.size(), 2u);
@@ -134,13 +135,13 @@ TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
 TEST(MonitorControl, RepeatedRequestIsDroppedAndNothingIsSent) {
     SimulatedMonitor monitor;
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 1)
+    FindDisplayControls();
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 0), 1)
         << "nothing was sent yet, so a first request of 0 goes out";
     ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
-    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 0), 0);
-    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 1);
-    EXPECT_EQ(SetMonitorContrast(physicalMonitor.physicalMonitorHandle, 35), 0);
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 0), 0);
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 35), 1);
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 35), 0);
     const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 2s);
     std::this_thread::sleep_for(600ms);
     ASSERT_EQ(monitor.Calls("SetVCPFeature").size(), 2u);
@@ -154,13 +155,13 @@ TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) 
     SimulatedMonitor monitor("brightness=70\ncontrast=150\n");
     MonitorSliderHost host;
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
-    ReadMonitorIntoSliders(nullptr);
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
-    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 50) << "150 reads as position 50";
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
+    ReadMonitorIntoSliders(FirstDisplay(), nullptr);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 30);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().contrastSlider), 50) << "150 reads as position 50";
     EXPECT_TRUE(notifications.empty()) << "reading must not notify, or it would send back";
-    EXPECT_FALSE(monitorState.lastBrightnessRequest.has_value())
+    EXPECT_FALSE(FirstMonitor().lastBrightnessRequest.has_value())
         << "reads do not change the remembered request";
     std::this_thread::sleep_for(600ms);
     EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty());
@@ -170,8 +171,8 @@ TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
     SimulatedMonitor monitor("brightness=70\ncontrast=60\nfail_codes=12\n");
     MonitorSliderHost host;
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
     // Nothing queued: each pass of the pause before a read then sleeps instead of handling a message.
     MSG queued;
     while (PeekMessageW(&queued, nullptr, 0, 0, PM_REMOVE))
@@ -179,7 +180,7 @@ TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
 
     const uint64_t startedAt = EpochMilliseconds();
     const auto start = std::chrono::steady_clock::now();
-    ReadMonitorIntoSliders(nullptr);
+    ReadMonitorIntoSliders(FirstDisplay(), nullptr);
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
     // In call order: the brightness read that answers, then the three contrast attempts.
@@ -194,10 +195,10 @@ TEST(MonitorControl, SilentChannelCostsThreeAttemptsAndDisablesOnlyItsSlider) {
     EXPECT_GE(reads[2].epochMs - reads[1].epochMs, 50u) << "60 ms after the first failed attempt";
     EXPECT_GE(reads[3].epochMs - reads[2].epochMs, 50u) << "60 ms after the second failed attempt";
     EXPECT_GE(elapsed, 400ms) << "two pauses of 110 ms and 60 ms after each of the three failed attempts";
-    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
-    EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
-    EXPECT_EQ(monitorState.ddcEnabled, 1) << "only the slider is disabled";
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().brightnessSlider));
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 30);
+    EXPECT_FALSE(IsWindowEnabled(FirstDisplay().contrastSlider));
+    EXPECT_EQ(FirstDisplay().ddcEnabled, 1) << "only the slider is disabled";
 }
 
 TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
@@ -205,18 +206,18 @@ TEST(MonitorControl, NoBlockingModeSetsAndSendsTheStoredPositions) {
     MonitorSliderHost host;
     ResetMonitorControl();
     settings.noBlockingMode = 1;
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
     ProfileRecord record{};
     record.brightnessPosition = 30;
     record.contrastPosition = 40;
 
-    ReadMonitorIntoSliders(&record);
+    ReadMonitorIntoSliders(FirstDisplay(), &record);
 
-    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
-    EXPECT_TRUE(IsWindowEnabled(appState.contrastSlider));
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 30);
-    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40);
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().brightnessSlider));
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().contrastSlider));
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 30);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().contrastSlider), 40);
     const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(writes[0].code, 0x10);
@@ -231,11 +232,11 @@ TEST(MonitorControl, NoBlockingModeWithoutARecordLeavesTheSlidersAlone) {
     MonitorSliderHost host;
     ResetMonitorControl();
     settings.noBlockingMode = 1;
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
-    ReadMonitorIntoSliders(nullptr);
-    EXPECT_TRUE(IsWindowEnabled(appState.brightnessSlider));
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 50);
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
+    ReadMonitorIntoSliders(FirstDisplay(), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().brightnessSlider));
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 50);
     EXPECT_TRUE(notifications.empty());
     settings.noBlockingMode = 0;
 }
@@ -244,21 +245,21 @@ TEST(MonitorControl, AMonitorReportingMaximumFiftyIsShownAndSentOnItsOwnScale) {
     SimulatedMonitor monitor("brightness=40\nbrightness_max=50\ncontrast=60\ncontrast_max=100\n");
     MonitorSliderHost host;
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
-    ReadMonitorIntoSliders(nullptr);
-    EXPECT_EQ(GetSliderPosition(appState.brightnessSlider), 20) << "40 of 50 shows 80";
-    EXPECT_EQ(GetSliderPosition(appState.contrastSlider), 40) << "a maximum of 100 changes nothing";
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
+    ReadMonitorIntoSliders(FirstDisplay(), nullptr);
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 20) << "40 of 50 shows 80";
+    EXPECT_EQ(GetSliderPosition(FirstDisplay().contrastSlider), 40) << "a maximum of 100 changes nothing";
 
-    SetSliderPosition(appState.brightnessSlider, 0, WM_VSCROLL); // the top of the slider
-    SetSliderPosition(appState.contrastSlider, 0, WM_VSCROLL);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 0, WM_VSCROLL); // the top of the slider
+    SetSliderPosition(FirstDisplay().contrastSlider, 0, WM_VSCROLL);
     auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(writes[0].code, 0x10);
     EXPECT_EQ(writes[0].value, 50) << "the top sends the monitor's maximum, not 100";
     EXPECT_EQ(writes[1].code, 0x12);
     EXPECT_EQ(writes[1].value, 100);
-    SetSliderPosition(appState.brightnessSlider, 100, WM_VSCROLL);
+    SetSliderPosition(FirstDisplay().brightnessSlider, 100, WM_VSCROLL);
     writes = monitor.WaitForCalls("SetVCPFeature", 3, 3s);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[2].value, 1) << "the bottom still sends 1, never 0";
@@ -268,9 +269,9 @@ TEST(MonitorControl, NoBlockingModeScalesOnlyWhatThisMonitorHasReported) {
     SimulatedMonitor monitor("brightness=40\nbrightness_max=50\ncontrast=60\ncontrast_max=100\n");
     MonitorSliderHost host;
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EnableMonitorSliders(true);
-    ReadMonitorIntoSliders(nullptr); // tells the maximum 50; sends nothing
+    FindDisplayControls();
+    EnableMonitorSliders(FirstDisplay(), true);
+    ReadMonitorIntoSliders(FirstDisplay(), nullptr); // tells the maximum 50; sends nothing
     monitor.Configure("brightness=40\nbrightness_max=50\nfail_codes=10,12\n");
     settings.noBlockingMode = 1;
     ProfileRecord record{};
@@ -278,7 +279,7 @@ TEST(MonitorControl, NoBlockingModeScalesOnlyWhatThisMonitorHasReported) {
     record.contrastPosition = 30;
 
     // The same monitor, now silent: the stored top position goes out on the scale it told.
-    ReadMonitorIntoSliders(&record);
+    ReadMonitorIntoSliders(FirstDisplay(), &record);
     auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 3s);
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(writes[0].code, 0x10);
@@ -286,10 +287,10 @@ TEST(MonitorControl, NoBlockingModeScalesOnlyWhatThisMonitorHasReported) {
     EXPECT_EQ(writes[1].value, 70);
 
     // Found again, it may be another monitor that has told nothing yet: percentages go out.
-    ReleasePhysicalMonitors();
-    ForgetMonitorRequests();
-    InitPhysicalMonitor();
-    ReadMonitorIntoSliders(&record);
+    ReleasePhysicalMonitors(FirstDisplay());
+    ForgetMonitorRequests(FirstDisplay());
+    FindDisplayControls();
+    ReadMonitorIntoSliders(FirstDisplay(), &record);
     writes = monitor.WaitForCalls("SetVCPFeature", 4, 3s);
     settings.noBlockingMode = 0;
     ASSERT_EQ(writes.size(), 4u);
@@ -301,23 +302,23 @@ TEST(MonitorControl, NoBlockingModeScalesOnlyWhatThisMonitorHasReported) {
 TEST(MonitorControl, FactoryResetSendsRestoreCodeOneAndForgetsTheLastRequests) {
     SimulatedMonitor monitor("brightness=20\ncontrast=30\nfactory_brightness=80\nfactory_contrast=75\n");
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 40), 1);
+    FindDisplayControls();
+    ASSERT_EQ(SetMonitorBrightness(FirstDisplay(), 40), 1);
     ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
 
     // A request whose worker still waits when the user resets must not undo the reset.
-    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 50), 1);
-    FactoryResetMonitor(physicalMonitor.physicalMonitorHandle);
+    ASSERT_EQ(SetMonitorBrightness(FirstDisplay(), 50), 1);
+    FactoryResetMonitors(FirstDisplay());
     std::this_thread::sleep_for(900ms); // the waiting worker has woken by now
     auto writes = monitor.Calls("SetVCPFeature");
     ASSERT_EQ(writes.size(), 2u) << "nothing after the reset";
     EXPECT_EQ(writes[1].code, 0x05);
     EXPECT_EQ(writes[1].value, 1);
-    EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x10), 80);
-    EXPECT_EQ(ReadVcpValue(physicalMonitor.physicalMonitorHandle, 0x12), 75);
+    EXPECT_EQ(ReadVcpValue(FirstMonitorHandle(), 0x10), 80);
+    EXPECT_EQ(ReadVcpValue(FirstMonitorHandle(), 0x12), 75);
 
     // The monitor now holds 80: the value asked before the reset must reach it again.
-    EXPECT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 50), 1);
+    EXPECT_EQ(SetMonitorBrightness(FirstDisplay(), 50), 1);
     writes = monitor.WaitForCalls("SetVCPFeature", 3, 2s);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[2].code, 0x10);
@@ -328,10 +329,10 @@ TEST(MonitorControl, FactoryResetSendsRestoreCodeOneAndForgetsTheLastRequests) {
 TEST(MonitorControl, ReadBrightnessMaximumIsOneCallWithoutRetry) {
     SimulatedMonitor monitor("brightness_max=87\n");
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    EXPECT_EQ(ReadBrightnessMaximum(), 87u);
+    FindDisplayControls();
+    EXPECT_EQ(ReadBrightnessMaximum(FirstDisplay()), 87u);
     monitor.Configure("silent=1\n");
-    EXPECT_EQ(ReadBrightnessMaximum(), 0u);
+    EXPECT_EQ(ReadBrightnessMaximum(FirstDisplay()), 0u);
     EXPECT_EQ(monitor.Calls("GetVCPFeatureAndVCPFeatureReply").size(), 2u);
 }
 
@@ -359,8 +360,8 @@ TEST(Dxva2Loading, AWorkerStillSleepingKeepsTheLibraryUntilItHasSent) {
     SimulatedMonitor monitor;
     WaitForWorkersToEnd();
     ResetMonitorControl();
-    InitPhysicalMonitor();
-    ASSERT_EQ(SetMonitorBrightness(physicalMonitor.physicalMonitorHandle, 45), 1);
+    FindDisplayControls();
+    ASSERT_EQ(SetMonitorBrightness(FirstDisplay(), 45), 1);
     FreeDxva2(); // as the program does at exit, while the worker still sleeps
     const auto writes = monitor.WaitForCalls("SetVCPFeature", 1, 3s);
     ASSERT_EQ(writes.size(), 1u);
@@ -417,16 +418,16 @@ TEST(Dxva2Loading, WithoutAUsableLibraryTheWrappersFailAndTheMonitorSlidersAreDi
     EXPECT_EQ(ReadVcpValue(nullptr, 0x10), -1);
 
     InitMonitorControl();
-    EXPECT_EQ(physicalMonitor.physicalMonitorHandle, nullptr);
-    EXPECT_EQ(monitorState.ddcEnabled, 0);
-    EXPECT_FALSE(IsWindowEnabled(appState.brightnessSlider));
-    EXPECT_FALSE(IsWindowEnabled(appState.contrastSlider));
-    EXPECT_TRUE(IsWindowEnabled(appState.videoSlider)) << "the video slider is never disabled";
+    EXPECT_EQ(FirstMonitorHandle(), nullptr);
+    EXPECT_EQ(FirstDisplay().ddcEnabled, 0);
+    EXPECT_FALSE(IsWindowEnabled(FirstDisplay().brightnessSlider));
+    EXPECT_FALSE(IsWindowEnabled(FirstDisplay().contrastSlider));
+    EXPECT_TRUE(IsWindowEnabled(FirstDisplay().videoSlider)) << "the video slider is never disabled";
 
     // A tray click then shows the window with the video slider focused.
     HandleTrayNotify(host.Window(), WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(host.Window()));
-    EXPECT_EQ(GetFocus(), appState.videoSlider);
+    EXPECT_EQ(GetFocus(), FirstDisplay().videoSlider);
 }
 
 TEST(Dxva2Loading, FreeGivesBackOnlyTheProgramsOwnReference) {
@@ -475,7 +476,7 @@ TEST(Dxva2Loading, WithoutTheSearchFlagTheSystemFoldersCopyIsLoadedByItsFullPath
 
     HMODULE loaded = LoadDxva2();
     ResetMonitorControl();
-    const int count = InitPhysicalMonitor();
+    const int count = FindDisplayControls();
     HMODULE workerReference = AddDxva2Reference();
     dxva2Loader = LoadLibraryExW;
 
