@@ -58,12 +58,18 @@ int heldIconSize = 0;
 
 // The icon is made at the size the notification area shows, so it is never scaled soft; the icon it
 // replaces is not shared and is destroyed.
+// An icon that cannot be made keeps the one shown, and its size stays as it was, so the next change
+// of scale tries again.
 void ReplaceTrayIcon(NOTIFYICONDATAW& data, std::wstring_view iconName) {
+    const int size = TrayIconSize();
+    HICON made = LoadIconScaledDown(iconName, size);
+    if (!made)
+        return;
     HICON previous = data.hIcon;
     heldIconName = iconName;
-    heldIconSize = TrayIconSize();
-    data.hIcon = LoadIconScaledDown(iconName, heldIconSize);
-    if (previous && previous != data.hIcon)
+    heldIconSize = size;
+    data.hIcon = made;
+    if (previous && previous != made)
         DestroyIcon(previous);
 }
 
@@ -74,6 +80,7 @@ void AppendItem(HMENU menu, int id, const TextKey& key) {
 } // namespace
 
 TaskbarDpiProc taskbarDpi = TaskbarMonitorDpi;
+TrayNotifyProc trayNotify = Shell_NotifyIconW;
 
 HMONITOR TaskbarMonitor() {
     return MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
@@ -92,7 +99,7 @@ void FollowTaskbarScale() {
     // Only the image changes: with NIF_INFO the shell would show the last balloon again.
     NOTIFYICONDATAW change = data;
     change.uFlags = NIF_ICON;
-    Shell_NotifyIconW(NIM_MODIFY, &change);
+    trayNotify(NIM_MODIFY, &change);
 }
 
 // One pending message is handled between attempts, so a shell that is still starting can answer.
@@ -134,7 +141,7 @@ int AddTrayIcon(HWND window, std::wstring_view tip, const wchar_t* iconName, int
     // Registered before the attempts, which handle messages: a shell starting meanwhile announces itself.
     appState.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     for (int attempt = 0; attempt < kAddAttempts; ++attempt) {
-        if (Shell_NotifyIconW(NIM_ADD, &data)) {
+        if (trayNotify(NIM_ADD, &data)) {
             OutputDebugStringW(L"Glimra: tray icon added\n"); // for debuggers and the start-up benchmark
             break;
         }
@@ -153,7 +160,7 @@ int ShowTrayBalloon(std::wstring_view title, std::wstring_view text, const wchar
     data.uTimeout = BalloonTimeout(balloonTime);
     CopyCut(data.szInfoTitle, 64, title);
     CopyCut(data.szInfo, 256, text);
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    trayNotify(NIM_MODIFY, &data);
     return 1;
 }
 
@@ -164,7 +171,7 @@ int RemoveTrayIcon() {
         data.hIcon = nullptr;
     }
     heldIconSize = 0;
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayNotify(NIM_DELETE, &data);
     return 1;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string_view>
 
@@ -10,6 +11,9 @@ HMONITOR TaskbarMonitor();
 // The DPI that sets the icon's size: the taskbar monitor's (MonitorDpi). Tests stand in for it.
 using TaskbarDpiProc = int (*)();
 extern TaskbarDpiProc taskbarDpi;
+// Every call to the notification area goes through this; tests stand in to see what reaches the shell.
+using TrayNotifyProc = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAW data);
+extern TrayNotifyProc trayNotify; // Shell_NotifyIconW
 // The notification area's icon size: the small-icon size (SM_CXSMICON) at taskbarDpi().
 int TrayIconSize();
 // After a change of scale or of the displays: when the held icon was made for another size, makes it

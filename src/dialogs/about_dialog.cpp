@@ -134,6 +134,8 @@ void LayOutAtDpi(HWND dialog, AboutSession& session, int dpi) {
     HWND picture = GetDlgItem(dialog, IDC_ABOUT_PICTURE);
     if (picture && scaled.picture)
         SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(scaled.picture.get()), 0);
+    else
+        scaled.picture = std::move(session.scaled.picture); // the picture shown stays alive while shown
     session.scaled = std::move(scaled);
 }
 

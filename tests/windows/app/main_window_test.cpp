@@ -193,6 +193,28 @@ class TaskbarScale {
     TaskbarDpiProc saved_ = taskbarDpi;
 };
 
+// What reached the shell: each call's message, flags and icon, passed on to the real notification area.
+struct TrayCall {
+    DWORD message;
+    UINT flags;
+    HICON icon;
+};
+std::vector<TrayCall> trayCalls;
+BOOL WINAPI RecordTrayCall(DWORD message, PNOTIFYICONDATAW data) {
+    trayCalls.push_back({message, data->uFlags, data->hIcon});
+    return Shell_NotifyIconW(message, data);
+}
+class TrayRecorder {
+  public:
+    TrayRecorder() {
+        trayCalls.clear();
+        trayNotify = RecordTrayCall;
+    }
+    ~TrayRecorder() { trayNotify = Shell_NotifyIconW; }
+    TrayRecorder(const TrayRecorder&) = delete;
+    TrayRecorder& operator=(const TrayRecorder&) = delete;
+};
+
 bool IconAlive(HICON icon) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info))
@@ -233,10 +255,16 @@ TEST(MainWindowTray, TheIconIsMadeAtTheTaskbarsScaleAndFollowsItsChanges) {
         dpi = dpi == 168 ? 216 : 168;
         taskbarScaleDpi = dpi;
         HICON before = appState.trayIconData.hIcon;
+        const TrayRecorder recorder;
         SendMessageW(main.Window(), change.number, change.wParam, change.lParam);
         EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), dpi == 216 ? 36 : 28);
         EXPECT_FALSE(IconAlive(before)) << "the replaced icon is destroyed";
         EXPECT_STREQ(appState.trayIconData.szInfo, L"The reminder's text") << "the balloon's data stays";
+        // The shell is handed the new image in place, without the balloon, which it would show again.
+        ASSERT_EQ(trayCalls.size(), 1u);
+        EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(trayCalls[0].flags, static_cast<UINT>(NIF_ICON));
+        EXPECT_EQ(trayCalls[0].icon, appState.trayIconData.hIcon);
     }
     // Nothing changed: the icon stays the one held.
     HICON held = appState.trayIconData.hIcon;
@@ -249,6 +277,15 @@ TEST(MainWindowTray, TheIconIsMadeAtTheTaskbarsScaleAndFollowsItsChanges) {
     EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), 36)
         << "a balloon after the change carries the new size";
     EXPECT_FALSE(IconAlive(held));
+
+    // An image that cannot be made keeps the icon shown, and the next change of scale tries again.
+    held = appState.trayIconData.hIcon;
+    ShowTrayBalloon(L"Reminder", L"No picture", L"NO_SUCH_ICON", 0);
+    EXPECT_EQ(appState.trayIconData.hIcon, held);
+    EXPECT_TRUE(IconAlive(held));
+    taskbarScaleDpi = 168;
+    SendMessageW(main.Window(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_EQ(IconWidth(appState.trayIconData.hIcon), 28);
     RemoveTrayIcon();
 }
 
