@@ -45,7 +45,7 @@ std::wstring GuiFace() {
 std::wstring FaceOf(std::u16string_view section, std::u16string_view key, const SystemFaces& system) {
     if (section == u"[MAINDLG]")
         return key == u"ResetSettingsTT" || key == u"PanelContrastTT" ? system.status // tooltips
-                                                                        : L"Tahoma"; // sliders, buttons
+                                                                      : L"Tahoma";    // sliders, buttons
     if (section == u"[MAINMENU]")
         return system.menu;
     if (section == u"[ABOUTDLG]")
