@@ -31,6 +31,7 @@
 #include "monitor/display_changes.h"
 #include "monitor/monitor_control.h"
 #include "monitor/monitor_startup.h"
+#include "monitor/panel_displays.h"
 #include "monitor/profiles.h"
 #include "monitor/video_brightness.h"
 #include "platform/display_config.h"
@@ -210,6 +211,7 @@ void LayOutControls(HWND window, const RECT* place) {
     }
     SetWindowPos(window, nullptr, place ? place->left : 0, place ? place->top : 0, layout.width,
                  layout.height, SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
+    RefreshPanelTips(); // a tip over a disabled slider is a rectangle of the window: it follows the slider
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
 }
 
@@ -530,6 +532,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             RefindMonitor(window, FitSliderGroups);
         } else if (wParam == IDT_SESSION_RETRY) {
             RetrySessionNotifications(window);
+        } else if (HandlePanelTimer(window, wParam)) {
+            break;
         } else {
             HandleBrightnessKeyTimer(window, wParam);
         }
@@ -605,6 +609,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         // No re-find may start once the library is being unloaded.
         KillTimer(window, IDT_DISPLAY_SETTLE);
+        KillTimer(window, IDT_PANEL_FIND);
+        KillTimer(window, IDT_PANEL_SEND);
         UnregisterSessionNotifications(window);
         ShutDownProgram();
         return 0;

@@ -13,6 +13,7 @@
 #include "i18n/text_keys.h"
 #include "i18n/text_table.h"
 #include "monitor/monitor_control.h"
+#include "monitor/panel_displays.h"
 #include "platform/dpi.h"
 #include "platform/shell_open.h"
 #include "platform/wide.h"
@@ -190,6 +191,8 @@ void HandleTrayNotify(HWND window, LPARAM lParam) {
             SetActiveWindow(window);
             break;
         }
+        // Windows' own keys and slider move a panel's backlight too: the slider shows where it is now.
+        ReadPanelsIntoSliders();
         ShowWindow(window, SW_SHOWNORMAL);
         SetFocus(window);
         SetForegroundWindow(window);

@@ -18,5 +18,9 @@ void FillRoundGradient(HDC dc, const RECT& rect, COLORREF colour1, COLORREF colo
 // the tool window its tip. The text is copied.
 void AddToolTip(HWND owner, HWND tool, const wchar_t* text);
 HWND ToolTipWindow();
+// A tip over control that shows while the control is disabled: a disabled window gets no mouse messages
+// (they go to its parent), so the tool is the control's rectangle in its parent. Call it again after the
+// control moved. A null text takes the tip away. Creates the tooltip window when there is none yet.
+void SetDisabledControlTip(HWND control, const wchar_t* text);
 // The tips' wrap width for the owner's new DPI; nothing while there is no tooltip window.
 void ScaleToolTip(int dpi);

@@ -57,6 +57,36 @@ void AddToolTip(HWND owner, HWND tool, const wchar_t* text) {
     SendMessageW(toolTipWindow, TTM_ACTIVATE, TRUE, 0);
 }
 
+void SetDisabledControlTip(HWND control, const wchar_t* text) {
+    HWND parent = control ? GetParent(control) : nullptr;
+    if (!parent)
+        return;
+    if (toolTipWindow && !IsWindow(toolTipWindow))
+        toolTipWindow = nullptr;
+    if (!toolTipWindow) {
+        if (!text)
+            return;
+        CreateToolTipWindow(parent);
+        if (!toolTipWindow)
+            return;
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    // Deleted and added again, so the text and the rectangle are both the present ones.
+    SendMessageW(toolTipWindow, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text)
+        return;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hinst = toolTipInstance;
+    GetWindowRect(control, &tool.rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&tool.rect), 2);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(toolTipWindow, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTipWindow, TTM_ACTIVATE, TRUE, 0);
+}
+
 HWND ToolTipWindow() {
     return toolTipWindow;
 }

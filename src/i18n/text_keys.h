@@ -18,6 +18,9 @@ inline constexpr TextKey kResetSettings{u"[MAINDLG]", u"ResetSettings", u"Сбр
 inline constexpr TextKey kMenu{u"[MAINDLG]", u"Menu", u"Меню"};
 inline constexpr TextKey kResetSettingsTT{u"[MAINDLG]", u"ResetSettingsTT",
                                           u"Сброс настроек яркости и контраста на заводские"};
+// The tip over a built-in panel's contrast slider, which stays disabled.
+inline constexpr TextKey kPanelContrastTT{u"[MAINDLG]", u"PanelContrastTT",
+                                          u"У встроенного экрана ноутбука нет регулировки контраста"};
 
 // [MAINMENU]
 inline constexpr TextKey kMainMenuAboutProgram{u"[MAINMENU]", u"AboutProgram", u"О программе"};
@@ -104,6 +107,7 @@ inline constexpr TextKey kAllTextKeys[] = {
     kResetSettings,
     kMenu,
     kResetSettingsTT,
+    kPanelContrastTT,
     kMainMenuAboutProgram,
     kHelp,
     kCheckUpdate,

@@ -6,6 +6,7 @@
 #include "monitor/channels.h"
 #include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
+#include "monitor/panel_displays.h"
 #include "monitor/video_brightness.h"
 #include "platform/session_notifications.h"
 
@@ -64,6 +65,8 @@ void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
         NoteDisplayPositions();
         std::vector<HWND> surplusSliders;
         const int count = FindDisplayControls(&surplusSliders);
+        // A panel may have come or gone with the displays, or WMI answers again after a resume.
+        FindDisplayPanels(window);
         wchar_t trace[64];
         std::swprintf(trace, 64, L"Glimra: monitor found again: %d\n", count);
         OutputDebugStringW(trace);
@@ -78,7 +81,7 @@ void RefindMonitor(HWND window, SliderGroupsProc groupsChanged) {
                 ApplyRememberedDisplay(display);
                 continue;
             }
-            if (display.monitors.empty())
+            if (display.monitors.empty() && !display.panel)
                 continue;
             // In no-blocking mode a monitor that does not answer gets the positions the user sees now.
             ProfileRecord present{};

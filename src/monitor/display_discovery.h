@@ -15,6 +15,7 @@ struct DisplayPath {
     std::u16string friendlyName;       // target's monitorFriendlyDeviceName
     bool friendlyNameFromEdid = false; // Windows took the friendly name from the monitor's EDID
     std::u16string devicePath;         // target's monitorDevicePath: the same for a monitor across plugs
+    uint32_t outputTechnology = 0;     // target's connector, a DISPLAYCONFIG_VIDEO_OUTPUT_TECHNOLOGY
 };
 
 // One display monitor (EnumDisplayMonitors) with the descriptions of its physical monitors, in the order

@@ -219,6 +219,7 @@ int FindDisplayControls(std::vector<HWND>* surplusSliders) {
             if (!DisplayKey(before.identity).empty() &&
                 DisplayKey(before.identity) == DisplayKey(displayControls[k].identity)) {
                 displayControls[k].gamma = before.gamma;
+                displayControls[k].panel = before.panel;
                 if (before.videoSlider)
                     videoPositions[k] = GetSliderPosition(before.videoSlider);
             }
@@ -258,21 +259,35 @@ bool ReleaseAllPhysicalMonitors() {
 }
 
 void EnableMonitorSliders(DisplayControl& display, bool enable) {
+    if (display.panel) {
+        display.ddcEnabled = 1;
+        ShowPanelSliders(display.brightnessSlider, display.contrastSlider);
+        return;
+    }
+    ForgetPanelTip(display.contrastSlider);
     display.ddcEnabled = enable ? 1 : 0;
     EnableWindow(display.brightnessSlider, enable);
     EnableWindow(display.contrastSlider, enable);
 }
 
 int SetMonitorBrightness(DisplayControl& display, uint8_t value) {
+    if (display.panel) {
+        RequestPanelLevel(*display.panel, value, appState.mainWindow);
+        return 0;
+    }
     return RequestDisplayValue(Channel::Brightness, display, value);
 }
 
 int SetMonitorContrast(DisplayControl& display, uint8_t value) {
+    if (display.panel)
+        return 0;
     return RequestDisplayValue(Channel::Contrast, display, value);
 }
 
 BOOL FactoryResetMonitors(DisplayControl& display) {
     ForgetMonitorRequests(display);
+    if (display.panel)
+        return TRUE;
     BOOL all = TRUE;
     for (PhysicalMonitorControl& monitor : display.monitors) {
         // A worker that passed its check before the requests were cancelled sends first, not after the reset.
@@ -319,12 +334,19 @@ DWORD ReadBrightnessMaximum(DisplayControl& display) {
 
 void ApplyNoBlockingToDisplays(bool noBlocking) {
     for (DisplayControl& display : displayControls)
-        EnableMonitorSliders(display, noBlocking || ReadBrightnessMaximum(display) != 0);
+        EnableMonitorSliders(display, display.panel || noBlocking || ReadBrightnessMaximum(display) != 0);
 }
 
 void ReadMonitorIntoSliders(DisplayControl& display, const ProfileRecord* record) {
     if (monitorSystem.ddcCapableSystem == 0) {
         EnableMonitorSliders(display, false);
+        return;
+    }
+    if (display.panel) {
+        // A copy: the record is packed, its fields unaligned.
+        const int32_t stored = record ? record->brightnessPosition : 0;
+        ReadPanelIntoSlider(*display.panel, display.brightnessSlider,
+                            record && settings.noBlockingMode != 0 ? &stored : nullptr);
         return;
     }
     const ReadGuard guard;

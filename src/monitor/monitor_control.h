@@ -13,6 +13,7 @@
 #include "monitor/channels.h"
 #include "monitor/display_discovery.h"
 #include "monitor/gamma_ramp.h"
+#include "monitor/panel_control.h"
 #include "monitor/settings_records.h"
 
 // What one monitor's delayed workers share with the interface thread. Each worker holds its own reference,
@@ -51,7 +52,10 @@ struct DisplayControl {
     HMONITOR monitor = nullptr;
     // The physical monitors the last search handed out, in the library's order; empty when none.
     std::vector<PhysicalMonitorControl> monitors;
-    uint8_t ddcEnabled = 0; // the monitor sliders are enabled
+    uint8_t ddcEnabled = 0; // the monitor sliders are enabled (a panel's: its brightness slider)
+    // Set while WMI offers this display's backlight (a laptop's built-in panel): its monitor brightness goes
+    // there instead of over DDC/CI, and it has no contrast. The functions below decide which way.
+    std::optional<DisplayPanel> panel;
     HWND brightnessSlider = nullptr;
     HWND contrastSlider = nullptr;
     HWND videoSlider = nullptr;
@@ -86,7 +90,8 @@ double WindowsVersionNumber();
 // The same for a value in GetVersion's packing (major in the low byte, minor in the next).
 double WindowsVersionNumber(uint32_t version);
 
-// Finds every display with its physical monitors and rebuilds the list. Group k keeps its sliders and
+// Finds every display with its physical monitors and rebuilds the list; a display found again keeps its
+// panel record until the panels are asked again. Group k keeps its sliders and
 // becomes display k's; a display without a group yet gets none (null sliders), and the sliders of groups
 // beyond the displays found are handed back for the caller to destroy. The caller has released the handles
 // of the last search. At least one record remains (the primary display's, perhaps without monitors).
@@ -101,15 +106,18 @@ bool ReleaseAllPhysicalMonitors();
 // Forgets the remembered requests of every monitor of the display, so the next value of each channel is
 // sent whatever was sent before, and cancels the requests whose workers still wait.
 void ForgetMonitorRequests(DisplayControl& display);
+// A panel's brightness slider is enabled and its contrast slider disabled whatever enable says.
 void EnableMonitorSliders(DisplayControl& display, bool enable);
 
 // value is the percentage |100 - position|. Each monitor of the display gets its own request: dropped when
 // equal to that monitor's last one, clamped to 1..100, and scaled to the channel's maximum when one other
-// than 100 was read. Returns how many workers were started.
+// than 100 was read. Returns how many workers were started. A panel's brightness goes to its backlight
+// once the slider settles (no worker); a panel has no contrast to send.
 int SetMonitorBrightness(DisplayControl& display, uint8_t value);
 int SetMonitorContrast(DisplayControl& display, uint8_t value);
 // The factory code to each monitor of the display; also forgets the remembered requests and cancels the
-// waiting ones: the monitors' values have changed under them. TRUE when every monitor took it.
+// waiting ones: the monitors' values have changed under them. TRUE when every monitor took it. A panel has
+// no factory code: nothing is sent to it.
 BOOL FactoryResetMonitors(DisplayControl& display);
 
 struct VcpReply {
@@ -127,7 +135,7 @@ DWORD ReadBrightnessMaximum(DisplayControl& display);
 void ApplyNoBlockingToDisplays(bool noBlocking);
 // Reads the display's monitors into its monitor sliders: the first monitor's values are shown, and each
 // monitor's maxima are kept. A channel that does not answer disables its slider, or in no-blocking mode takes
-// the stored position (when stored is given).
+// the stored position (when stored is given). A panel's backlight level is read into its brightness slider.
 void ReadMonitorIntoSliders(DisplayControl& display, const ProfileRecord* stored);
 // True while a read of some display pumps messages: the list of displays must then stay as it is.
 bool MonitorReadRunning();

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "app/app_state.h"
 #include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
+#include "monitor/panel_displays.h"
 #include "monitor/profiles.h"
 
 void FindMonitorsAtStart() {
@@ -12,6 +14,7 @@ void FindMonitorsAtStart() {
     if (monitorSystem.windowsVersion >= 6) {
         monitorSystem.ddcCapableSystem = 1;
         FindDisplayControls();
+        FindDisplayPanels(appState.mainWindow);
     }
 }
 

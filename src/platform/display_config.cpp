@@ -108,7 +108,8 @@ std::vector<DisplayPath> QueryActiveDisplayPaths() {
             {FixedText(source.viewGdiDeviceName, CCHDEVICENAME),
              FixedText(target.monitorFriendlyDeviceName, std::size(target.monitorFriendlyDeviceName)),
              target.flags.friendlyNameFromEdid != 0,
-             FixedText(target.monitorDevicePath, std::size(target.monitorDevicePath))});
+             FixedText(target.monitorDevicePath, std::size(target.monitorDevicePath)),
+             static_cast<uint32_t>(path.targetInfo.outputTechnology)});
     }
     return found;
 }

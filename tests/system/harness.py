@@ -142,6 +142,10 @@ class WineSession:
             shutil.copyfile(build_dir / "tests" / "helpers" / tool, self.tools_dir / tool)
         shutil.copyfile(build_dir / "tests" / "simulator" / "dxva2.dll",
                         drive_c / "windows" / "system32" / "dxva2.dll")
+        # The WMI stand-in where the WMI locator is registered; Wine's own WMI comes first, so only a run
+        # started with wbemprox=n (WmiStandIn.env) loads it.
+        shutil.copyfile(build_dir / "tests" / "wmi_standin" / "wbemprox.dll",
+                        drive_c / "windows" / "system32" / "wbem" / "wbemprox.dll")
         self._configure_registry()
         self.exe = "C:\\Glimra\\Glimra.exe"
         self.user_dir = self._find_user_dir()
@@ -361,6 +365,53 @@ class SimulatedMonitor:
     def writes(self, code=None, display=None) -> list:
         return [c for c in self.calls("SetVCPFeature")
                 if (code is None or c["code"] == code) and (display is None or c["display"] == display)]
+
+
+class WmiStandIn:
+    """The WMI stand-in's state folder, seen from Linux: a built-in panel with a list of levels, and the log of
+    every WMI call the program made (see tests/wmi_standin/wmi_standin.cpp)."""
+
+    def __init__(self, session: "WineSession", folder: Path, settings: str):
+        self.folder = folder
+        folder.mkdir(parents=True, exist_ok=True)
+        self.session = session
+        self.configure(settings)
+
+    def configure(self, settings: str):
+        """Replaces the panel's state, as Windows' own keys or a driver would change it."""
+        partial = self.folder / "panel.txt.new"
+        partial.write_text(settings)
+        partial.replace(self.folder / "panel.txt")
+
+    def state(self) -> dict:
+        path = self.folder / "panel.txt"
+        lines = path.read_text().splitlines() if path.exists() else []
+        return dict(line.split("=", 1) for line in lines if "=" in line)
+
+    def env(self) -> dict:
+        """What a run needs to load the stand-in in place of Wine's WMI."""
+        overrides = self.session.env.get("WINEDLLOVERRIDES", "")
+        # Wine reports every display as external and no battery: the tests' build takes a laptop's battery
+        # (a medium charge, flag 0) from the environment, so the program asks WMI.
+        return {"WINEDLLOVERRIDES": (overrides + ";" if overrides else "") + "wbemprox=n",
+                "WMI_STANDIN_DIR": wine_path(self.folder), "GLIMRA_TEST_BATTERY_FLAG": "0"}
+
+    def calls(self, call=None) -> list:
+        """The logged calls, each {"epoch_ms", "call", "result", and its details' key=value pairs}."""
+        path = self.folder / "calls.log"
+        found = []
+        for line in path.read_text().splitlines() if path.exists() else []:
+            parts = line.split(" ", 2)
+            if len(parts) < 3:
+                continue
+            entry = {"epoch_ms": int(parts[0]), "call": parts[1], "line": line}
+            entry.update(parse_pairs(parts[2]))
+            if call is None or entry["call"] == call:
+                found.append(entry)
+        return found
+
+    def level_sets(self) -> list:
+        return [c for c in self.calls("ExecMethod") if c.get("method") == "WmiSetBrightness"]
 
 
 class Glimra:

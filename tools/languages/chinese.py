@@ -12,6 +12,7 @@ TEXTS = {
     "ResetSettings": "重置",
     "Menu": "菜单",
     "ResetSettingsTT": "将亮度和对比度恢复为出厂设置",
+    "PanelContrastTT": "笔记本内置屏幕没有对比度调节",
     "AboutProgram": "关于",
     "Help": "帮助",
     "CheckUpdate": "检查更新",

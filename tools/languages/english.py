@@ -10,6 +10,7 @@ TEXTS = {
     "ResetSettings": "Reset settings",
     "Menu": "Menu",
     "ResetSettingsTT": "Reset brightness and contrast to factory settings",
+    "PanelContrastTT": "The laptop's built-in panel has no contrast control",
     "AboutProgram": "About",
     "Help": "Help",
     "CheckUpdate": "Check for updates",

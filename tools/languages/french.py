@@ -13,6 +13,7 @@ TEXTS = {
     "ResetSettings": "Réinitialiser",
     "Menu": "Menu",
     "ResetSettingsTT": "Rétablir les réglages d'usine de luminosité et de contraste",
+    "PanelContrastTT": "L'écran intégré de l'ordinateur portable n'a pas de réglage du contraste",
     "AboutProgram": "À propos",
     "Help": "Aide",
     "CheckUpdate": "Rechercher des mises à jour",

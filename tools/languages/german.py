@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "Zurücksetzen",
     "Menu": "Menü",
     "ResetSettingsTT": "Helligkeit und Kontrast auf die Werkseinstellungen zurücksetzen",
+    "PanelContrastTT": "Der eingebaute Bildschirm des Laptops hat keine Kontrastregelung",
     "AboutProgram": "Über Glimra",
     "Help": "Hilfe",
     "CheckUpdate": "Nach Updates suchen",

@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "Ripristina",
     "Menu": "Menu",
     "ResetSettingsTT": "Ripristina luminosità e contrasto ai valori di fabbrica",
+    "PanelContrastTT": "Lo schermo integrato del portatile non ha una regolazione del contrasto",
     "AboutProgram": "Informazioni",
     "Help": "Guida",
     "CheckUpdate": "Verifica aggiornamenti",

@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "リセット",
     "Menu": "メニュー",
     "ResetSettingsTT": "明るさとコントラストを工場出荷時の設定に戻します",
+    "PanelContrastTT": "ノートパソコンの内蔵画面にはコントラストの調整がありません",
     "AboutProgram": "バージョン情報",
     "Help": "ヘルプ",
     "CheckUpdate": "更新の確認",

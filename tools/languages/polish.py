@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "Resetuj",
     "Menu": "Menu",
     "ResetSettingsTT": "Przywróć fabryczne ustawienia jasności i kontrastu",
+    "PanelContrastTT": "Wbudowany ekran laptopa nie ma regulacji kontrastu",
     "AboutProgram": "O programie",
     "Help": "Pomoc",
     "CheckUpdate": "Sprawdź aktualizacje",

@@ -12,6 +12,7 @@ TEXTS = {
     "ResetSettings": "Redefinir",
     "Menu": "Menu",
     "ResetSettingsTT": "Restaurar brilho e contraste para os valores de fábrica",
+    "PanelContrastTT": "A tela integrada do notebook não tem ajuste de contraste",
     "AboutProgram": "Sobre",
     "Help": "Ajuda",
     "CheckUpdate": "Verificar atualizações",

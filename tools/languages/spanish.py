@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "Restablecer",
     "Menu": "Menú",
     "ResetSettingsTT": "Restablecer el brillo y el contraste a los valores de fábrica",
+    "PanelContrastTT": "La pantalla integrada del portátil no tiene control de contraste",
     "AboutProgram": "Acerca de",
     "Help": "Ayuda",
     "CheckUpdate": "Buscar actualizaciones",

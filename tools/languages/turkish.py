@@ -11,6 +11,7 @@ TEXTS = {
     "ResetSettings": "Sıfırla",
     "Menu": "Menü",
     "ResetSettingsTT": "Parlaklığı ve kontrastı fabrika ayarlarına sıfırla",
+    "PanelContrastTT": "Dizüstü bilgisayarın yerleşik ekranında kontrast ayarı yoktur",
     "AboutProgram": "Hakkında",
     "Help": "Yardım",
     "CheckUpdate": "Güncellemeleri denetle",

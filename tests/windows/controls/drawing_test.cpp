@@ -3,7 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 #include "control_host.h"
 #include "controls/gdi_objects.h"
@@ -112,6 +114,31 @@ TEST(ToolTip, FirstCallCreatesTheWindowAndLaterCallsAddTools) {
     info.lpszText = stored;
     SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(stored, L"Reset to factory values");
+
+    // A disabled control gets no mouse messages: its tip is its rectangle in the parent, which does. Set
+    // again after a move, it follows; a null text takes it away and leaves the other tips.
+    EnableWindow(first, FALSE);
+    SetDisabledControlTip(first, L"No contrast here");
+    SetWindowPos(first, nullptr, 60, 5, 20, 20, SWP_NOZORDER);
+    SetDisabledControlTip(first, L"No contrast here");
+    ASSERT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2) << "set twice, one tool";
+    TOOLINFOW disabled{};
+    disabled.cbSize = TTTOOLINFOW_V2_SIZE;
+    disabled.hwnd = host.Window();
+    disabled.uId = reinterpret_cast<UINT_PTR>(first);
+    std::fill(std::begin(stored), std::end(stored), L'\0');
+    disabled.lpszText = stored;
+    ASSERT_TRUE(SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&disabled)));
+    EXPECT_EQ(disabled.uFlags & TTF_IDISHWND, 0u);
+    EXPECT_NE(disabled.uFlags & TTF_SUBCLASS, 0u);
+    EXPECT_EQ(disabled.rect.left, 60);
+    EXPECT_EQ(disabled.rect.top, 5);
+    EXPECT_EQ(disabled.rect.right, 80);
+    EXPECT_STREQ(stored, L"No contrast here");
+    SetDisabledControlTip(first, nullptr);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    SetDisabledControlTip(first, nullptr);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1) << "nothing to take away twice";
 }
 
 } // namespace

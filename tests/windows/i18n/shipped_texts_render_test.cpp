@@ -44,7 +44,8 @@ std::wstring GuiFace() {
 // The face each text of the table is drawn with, as the program creates its fonts.
 std::wstring FaceOf(std::u16string_view section, std::u16string_view key, const SystemFaces& system) {
     if (section == u"[MAINDLG]")
-        return key == u"ResetSettingsTT" ? system.status : L"Tahoma"; // sliders and buttons: Tahoma 16
+        return key == u"ResetSettingsTT" || key == u"PanelContrastTT" ? system.status // tooltips
+                                                                      : L"Tahoma";    // sliders, buttons
     if (section == u"[MAINMENU]")
         return system.menu;
     if (section == u"[ABOUTDLG]")
