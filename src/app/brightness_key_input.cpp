@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/app_state.h"
 #include "app/level_overlay.h"
 #include "monitor/channels.h"
-#include "monitor/display_settings_store.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/video_brightness.h"
 
@@ -21,13 +20,6 @@ constexpr double kFirstVersionWithNoRepeat = 6.01;
 // The brightness sliders moved by keys whose displays still wait for their requests. The display is looked
 // up again when the request goes: it may have gone meanwhile.
 std::vector<HWND> pendingSends;
-
-// Beside the data file; without one (nothing loaded it) the choice lives for this run only.
-DisplaySettingsStore KeyStore() {
-    if (appState.dataFilePath[0] == L'\0')
-        return {L"", true};
-    return {DisplaySettingsPath(appState.dataFilePath)};
-}
 
 bool RegisterCombination(HWND window, int id, KeyCombination keys) {
     UnregisterHotKey(window, id);
@@ -106,28 +98,15 @@ std::vector<KeyDisplay> CurrentKeyDisplays() {
 }
 
 void StartBrightnessKeys(HWND window) {
-    DisplaySettingsStore store = KeyStore();
-    DisplaySettings stored;
-    // A damaged file is set aside by the load and reported where the displays are read: here it only
-    // means no keys.
-    if (!store.leaveAlone)
-        LoadDisplaySettings(store, stored);
+    // A damaged file was set aside and reported when the displays were read: here it only means no keys.
+    const DisplaySettings& stored = RememberedDisplaySettings();
     brightnessKeyChoice = {stored.brightnessUpKey, stored.brightnessDownKey, stored.keysUnderPointerOnly};
     RegisterChoice(window, brightnessKeyChoice); // a taken combination is silent at start
 }
 
 std::vector<KeyCombination> ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
     brightnessKeyChoice = choice;
-    // The file is read again so what others wrote to it since the start is kept.
-    DisplaySettingsStore store = KeyStore();
-    DisplaySettings stored;
-    if (store.leaveAlone)
-        return RegisterChoice(window, choice);
-    LoadDisplaySettings(store, stored);
-    stored.brightnessUpKey = choice.up;
-    stored.brightnessDownKey = choice.down;
-    stored.keysUnderPointerOnly = choice.underPointerOnly;
-    SaveDisplaySettings(store, stored); // a failed write keeps the choice for this run only
+    RememberBrightnessKeys(choice.up, choice.down, choice.underPointerOnly);
     return RegisterChoice(window, choice);
 }
 
