@@ -97,7 +97,8 @@ bool LeftButtonDown() {
 }
 
 // While the monitors are linked, the same slider of every other group takes the position; each of those
-// notifies as if moved, so each display's monitors get their own requests.
+// notifies as if moved, so each display's monitors get their own requests. A disabled slider stays: its
+// monitor does not answer, and nothing is sent to it.
 void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
     static bool following = false;
     if (!monitorSystem.linkMonitors || following)
@@ -111,9 +112,11 @@ void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
         if (&other == &moved)
             continue;
         HWND same = brightness ? other.brightnessSlider : contrast ? other.contrastSlider : other.videoSlider;
-        if (same && GetSliderPosition(same) != position)
+        if (!same || !IsWindowEnabled(same))
+            continue;
+        if (GetSliderPosition(same) != position)
             SetSliderPosition(same, position, WM_VSCROLL);
-        else if (same && !LeftButtonDown())
+        else if (!LeftButtonDown())
             SendMessageW(GetParent(same), WM_VSCROLL, 0, reinterpret_cast<LPARAM>(same)); // the release
     }
     following = false;

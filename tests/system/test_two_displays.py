@@ -112,7 +112,7 @@ def test_a_drag_in_the_second_group_reaches_only_its_monitor_once(
     end_with_escape(run, person)
 
 
-def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders(
+def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders_and_link_sends_it_nothing(
         start_glimra_on_two_displays, two_displays, tmp_path):
     monitor = SimulatedMonitor(tmp_path / "monitor", "display2.silent=1\n")
     run = start_glimra_on_two_displays(monitor)
@@ -124,6 +124,17 @@ def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders(
     assert shown["video2_enabled"] == 1, "a video slider is never disabled"
     second = [r["code"] for r in monitor.calls("GetVCPFeatureAndVCPFeatureReply") if r["display"] == "DISPLAY2"]
     assert second == [0x10] * 3 + [0x12] * 3, "three attempts per channel"
+
+    # Linked, the first group's brightness moves; the silent monitor's disabled slider stays and hears nothing.
+    choose_from_window_menu(two_displays, person, shown, "Link monitors")
+    poll(lambda: parse_pairs(two_displays.probe("menu")).get("found") != 1, message="the menu closed")
+    person.move(shown["left"] + SLIDER_X["brightness"], shown["top"] + SLIDER_MIDDLE_Y)  # focus follows
+    poll(lambda: two_displays.window()["focus"] == 2010, message="the first brightness slider focused")
+    person.key("Home")
+    writes = poll(lambda: monitor.writes(0x10), timeout=5, message="the primary's brightness write")
+    time.sleep(1.0)  # a request to the second monitor would have gone within this
+    assert [(w["handle"], w["value"]) for w in monitor.writes()] == [(PRIMARY_HANDLE, 100)], writes
+    assert two_displays.window()["brightness2"] == shown["brightness2"], "the disabled slider did not move"
     end_with_escape(run, person)
 
 
