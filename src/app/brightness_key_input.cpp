@@ -146,17 +146,34 @@ void HandleBrightnessHotkey(HWND window, WPARAM id) {
         SetTimer(window, IDT_BRIGHTNESS_KEYS, kBrightnessKeySendDelayMs, nullptr);
 }
 
-bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
-    if (id != IDT_BRIGHTNESS_KEYS)
-        return false;
+namespace {
+
+void SendPending(HWND window, bool now) {
     KillTimer(window, IDT_BRIGHTNESS_KEYS);
     const std::vector<HWND> sends = std::move(pendingSends);
     pendingSends.clear();
     for (HWND slider : sends) {
         // A slider gone with its display, or disabled meanwhile, has nothing to send.
         DisplayControl* display = DisplayOfSlider(slider);
-        if (display && IsWindowEnabled(slider))
-            SetMonitorBrightness(*display, MonitorValueFromPosition(GetSliderPosition(slider)));
+        if (!display || !IsWindowEnabled(slider))
+            continue;
+        const uint8_t value = MonitorValueFromPosition(GetSliderPosition(slider));
+        if (now)
+            SendMonitorBrightnessNow(*display, value);
+        else
+            SetMonitorBrightness(*display, value);
     }
+}
+
+} // namespace
+
+bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
+    if (id != IDT_BRIGHTNESS_KEYS)
+        return false;
+    SendPending(window, false);
     return true;
+}
+
+void SendPendingBrightnessKeys(HWND window) {
+    SendPending(window, true);
 }

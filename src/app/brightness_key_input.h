@@ -46,3 +46,5 @@ std::wstring KeyCombinationName(KeyCombination keys);
 void HandleBrightnessHotkey(HWND window, WPARAM id);
 // WM_TIMER of the main window: true when it was the keys' timer.
 bool HandleBrightnessKeyTimer(HWND window, WPARAM id);
+// Sends at once what waits for the presses to pause, so the monitors match the positions the exit saves.
+void SendPendingBrightnessKeys(HWND window);

@@ -602,8 +602,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_ENDSESSION:
-        if (appState.startupFinished)
+        if (appState.startupFinished) {
+            SendPendingBrightnessKeys(window); // the monitors as saved, before Windows ends the program
             SaveSettings();
+        }
         break;
     case WM_DESTROY:
         // No re-find may start once the library is being unloaded.
