@@ -5,6 +5,7 @@
 //   glimra_probe controls                one line per child of the main window: id, class, place in the
 //                                        window's client area, and the size of its text in its own font
 //   glimra_probe workarea                the work area
+//   glimra_probe pointer                 where the system has the pointer, and the display monitor under it
 //   glimra_probe resolution W H          changes the display's resolution (Wine's virtual desktop resizes)
 //   glimra_probe menu                    the open pop-up menu's rectangle
 //   glimra_probe tray                    the taskbar's child windows (tray icons among them)
@@ -460,6 +461,18 @@ int ShowWorkArea() {
     return 0;
 }
 
+int ShowPointer() {
+    POINT pointer{};
+    if (!GetCursorPos(&pointer))
+        return 1;
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &info);
+    Print(L"x=" + std::to_wstring(pointer.x) + L" y=" + std::to_wstring(pointer.y) + L" display=" +
+          (std::wcsrchr(info.szDevice, L'\\') ? std::wcsrchr(info.szDevice, L'\\') + 1 : info.szDevice));
+    return 0;
+}
+
 // The shell's balloons are tooltip windows of its own process. The text comes through WM_GETTEXT, which
 // the system carries across processes. Wine's tooltips do not answer TTM_GETTITLE, so the title is found
 // in the shell's memory: every pointer in the tooltip's own record (its window's first extra bytes) that
@@ -628,6 +641,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowControls();
     else if (command == L"resolution" && argc > 3)
         result = ChangeResolution(_wtoi(argv[2]), _wtoi(argv[3]));
+    else if (command == L"pointer")
+        result = ShowPointer();
     else if (command == L"workarea")
         result = ShowWorkArea();
     else if (command == L"menu")

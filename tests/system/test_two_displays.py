@@ -1,10 +1,11 @@
 """Two displays: Wine without a desktop on Xvfb with two Xinerama screens, the tray in "Wine System Tray"."""
 import re
+import subprocess
 import time
 
 import pytest
 
-from harness import SimulatedMonitor, parse_pairs, poll
+from harness import STANDALONE_TRAY_NAME, SimulatedMonitor, parse_pairs, poll
 import menu
 from person import Person
 
@@ -39,7 +40,7 @@ SLIDER_MIDDLE_Y = 210
 WORK_AREA_TRACE = re.compile(r"-?\d+ - -?\d+ - -?\d+ - -?\d+")
 
 
-def show_window(session, person, run):
+def wait_until_started(run):
     # The start hides the window at its end, after reading every monitor: a click before then is undone.
     # Its last step places the window for the tray and traces the work area.
     def started():
@@ -48,6 +49,10 @@ def show_window(session, person, run):
         return any("OutputDebugString" in line and WORK_AREA_TRACE.search(line)
                    for line in run.trace_path.read_bytes().decode("utf-8", "replace").splitlines())
     poll(started, timeout=30, message="the start finished")
+
+
+def show_window(session, person, run):
+    wait_until_started(run)
     person.click(*tray_icon(session))
     return poll(lambda: (lambda w: w if w.get("visible") == 1 else None)(session.window()),
                 message="the window shown by a click in the Wine System Tray")
@@ -267,3 +272,33 @@ def test_a_damaged_displays_file_is_kept_aside_and_the_user_is_told(
     end_with_escape(run, person)
     assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "never overwritten"
     assert "[display]" in (folder / "Displays.ini").read_text(encoding="utf-8"), "a new file, written whole"
+
+
+def test_a_brightness_key_for_the_display_under_the_pointer_moves_only_that_display(
+        start_glimra_on_two_displays, two_displays, bench_monitor):
+    folder = two_displays.data_folder
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / "Displays.ini").write_bytes(b"[settings]\r\nbrightness_up_key=ctrl+alt+0x26\r\n"
+                                          b"brightness_down_key=ctrl+alt+0x28\r\nkeys_under_pointer=1\r\n")
+    run = start_glimra_on_two_displays(bench_monitor)
+    run.wait_for_window()
+    wait_until_started(run)
+    person = Person(two_displays.env["DISPLAY"])
+    # Without a window manager X gives the keys to the window under the pointer, and the pointer will rest
+    # where no Wine window is: the keyboard goes to Wine's tray window, as to the active desktop on Windows.
+    two_displays.standalone_tray()
+    tray = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", STANDALONE_TRAY_NAME],
+                          env=two_displays.env, capture_output=True, text=True).stdout.split()[0]
+    person.xdotool("windowfocus", tray)
+
+    # Wine keeps the pointer inside the primary display, which here covers the second one: the primary is
+    # the display under it, and the second must hear nothing.
+    person.move(1200, 100)
+    poll(lambda: "display=DISPLAY1" in two_displays.probe("pointer"), message="the pointer on the primary")
+    person.key("ctrl+alt+Down", "ctrl+alt+Down")
+    writes = poll(lambda: bench_monitor.writes(0x10), timeout=5, message="the primary's request")
+    time.sleep(1.0)  # a request to the second display would have gone within this
+    assert [(w["display"], w["value"]) for w in bench_monitor.writes()] == [("DISPLAY1", 50)], writes
+    window = two_displays.window()
+    assert (window["brightness"], window["brightness2"]) == (50, 80), "only the primary's slider moved"
+    run.kill()
