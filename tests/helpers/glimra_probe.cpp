@@ -17,7 +17,8 @@
 //              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC, sent on every wake),
 //              resume-suspend (the same with PBT_APMRESUMESUSPEND, sent once a user is back),
 //              unlock (session unlocked)
-//   glimra_probe boxes                   one line per open message box: caption, text and buttons
+//   glimra_probe boxes                   one line per open message box: caption, text, buttons and
+//                                        whether it stands topmost
 //   glimra_probe press ID                clicks button ID of the first open message box
 //   glimra_probe texts                   the main window's child controls, one "id=text" line each
 //   glimra_probe choose-language FILE    in the open Options dialog, selects the language file FILE (as the
@@ -246,8 +247,10 @@ int ShowBoxes() {
             if (button && IsWindowVisible(button))
                 buttons += (buttons.empty() ? L"" : L",") + std::to_wstring(id);
         }
+        const bool topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         Print(L"caption=" + Escape(WindowText(box)) + L"\ttext=" +
-              Escape(WindowText(GetDlgItem(box, 0xFFFF))) + L"\tbuttons=" + buttons);
+              Escape(WindowText(GetDlgItem(box, 0xFFFF))) + L"\tbuttons=" + buttons + L"\ttopmost=" +
+              (topmost ? L"1" : L"0"));
     }
     return 0;
 }

@@ -259,11 +259,16 @@ def test_a_damaged_displays_file_is_kept_aside_and_the_user_is_told(
     folder.mkdir(parents=True, exist_ok=True)
     damaged = b"[display]\r\nthis is not a setting\r\n"
     (folder / "Displays.ini").write_bytes(damaged)
+    (folder / "Displays.ini.damaged").write_bytes(b"an older copy")
     run = start_glimra_on_two_displays(bench_monitor)
     box = poll(lambda: [b for b in two_displays.message_boxes() if "Displays.ini.damaged" in b["text"]],
                timeout=30, message="the damaged file's box")[0]
     assert box["caption"] == "Glimra"
+    assert box["buttons"] == "1"
+    poll(lambda: [b for b in two_displays.message_boxes() if b["topmost"] == "1"], timeout=5,
+         message="the box above every window, as the program's other boxes")
     assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "kept aside as it was"
+    assert (folder / "Displays.ini.damaged.1").read_bytes() == b"an older copy", "the older copy kept too"
     two_displays.probe("press", "1")
     run.wait_for_window()
     person = Person(two_displays.env["DISPLAY"])
