@@ -234,14 +234,8 @@ GroupCaptions CaptionsFor(const DisplayControl& display, const std::vector<Displ
     wchar_t monitorName[128] = {};
     const std::wstring gdiName = ToWide(display.identity.gdiDeviceName);
     GetDisplayNames(adapterName, monitorName, gdiName.c_str());
-    std::wstring monitor = monitorName;
-    for (const DisplayPath& path : paths) {
-        if (path.friendlyNameFromEdid && !path.friendlyName.empty() &&
-            path.gdiDeviceName == display.identity.gdiDeviceName) {
-            monitor = ToWide(path.friendlyName);
-            break;
-        }
-    }
+    const std::u16string edidName = EdidFriendlyName(paths, display.identity.gdiDeviceName);
+    const std::wstring monitor = edidName.empty() ? std::wstring(monitorName) : ToWide(edidName);
     return {SliderCaption(kMonitorBrightnes, monitor), SliderCaption(kContrastMonitor, monitor),
             SliderCaption(kVideoBrightnes, adapterName)};
 }
