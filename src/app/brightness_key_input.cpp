@@ -31,16 +31,18 @@ bool RegisterCombination(HWND window, int id, KeyCombination keys) {
     return RegisterHotKey(window, id, modifiers, keys.virtualKey) != FALSE;
 }
 
-std::vector<KeyCombination> RegisterChoice(HWND window, const BrightnessKeyChoice& choice) {
-    std::vector<KeyCombination> taken;
+BrightnessKeyRegistration RegisterChoice(HWND window, const BrightnessKeyChoice& choice) {
+    BrightnessKeyRegistration result;
     // Both go first, so the down key may take over what the up key held.
     UnregisterHotKey(window, kHotkeyBrightnessUp);
     UnregisterHotKey(window, kHotkeyBrightnessDown);
     if (!RegisterCombination(window, kHotkeyBrightnessUp, choice.up))
-        taken.push_back(choice.up);
-    if (!RegisterCombination(window, kHotkeyBrightnessDown, choice.down))
-        taken.push_back(choice.down);
-    return taken;
+        result.taken.push_back(choice.up);
+    // The second registration of one combination fails as if another program held it; it is ours.
+    result.sameForBoth = !choice.down.IsEmpty() && choice.down == choice.up;
+    if (!result.sameForBoth && !RegisterCombination(window, kHotkeyBrightnessDown, choice.down))
+        result.taken.push_back(choice.down);
+    return result;
 }
 
 std::wstring KeyName(UINT virtualKey) {
@@ -104,7 +106,7 @@ void StartBrightnessKeys(HWND window) {
     RegisterChoice(window, brightnessKeyChoice); // a taken combination is silent at start
 }
 
-std::vector<KeyCombination> ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
+BrightnessKeyRegistration ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
     brightnessKeyChoice = choice;
     RememberBrightnessKeys(choice.up, choice.down, choice.underPointerOnly);
     return RegisterChoice(window, choice);

@@ -903,3 +903,29 @@ TEST_F(OptionsDialogTest, ACombinationAnotherWindowHoldsIsReportedAndKeptForTheN
     EXPECT_EQ(brightnessKeyChoice.up, taken) << "read back from the file";
     EXPECT_FALSE(Free(taken)) << "registered at the next start";
 }
+
+// One combination for both actions: the second registration would fail as if another program held it. The
+// dialog says what is wrong instead, and "Brightness up" keeps the combination.
+TEST_F(OptionsDialogTest, OneCombinationForBothActionsIsSaidSoAndBlamesNoOtherProgram) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    brightnessKeyChoice = {};
+    warnings = {};
+    optionsWarningBox = RecordWarning;
+    const KeyCombination both{kModifierControl | kModifierShift, 'M'};
+
+    HWND shown = nullptr;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        shown = dialog;
+        for (int id : {IDC_BRIGHTNESS_UP_KEY, IDC_BRIGHTNESS_DOWN_KEY})
+            SendDlgItemMessageW(dialog, id, HKM_SETHOTKEY, MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+        ClickApply(dialog);
+    }));
+
+    ASSERT_EQ(warnings.shown.size(), 1u);
+    EXPECT_EQ(warnings.shown[0].first, shown);
+    EXPECT_EQ(warnings.shown[0].second, WideText(kKeysSame, ToU16(KeyCombinationName(both))))
+        << "not that another program holds it";
+    EXPECT_FALSE(Free(both)) << "registered for Brightness up";
+    EXPECT_EQ(brightnessKeyChoice.up, both);
+    EXPECT_EQ(brightnessKeyChoice.down, both) << "the choice is kept as made";
+}
