@@ -3,7 +3,9 @@
 
 Reports, for each and as ratios: time from launch until the tray icon is added, resident and private memory
 once started, and CPU time over an idle period in each state: hidden, shown, and shown with the pointer
-resting on a button. Usage: bench/run.sh (builds first).
+resting on a button. Then Glimra's memory with two displays beside one, on the system tests' two-display
+bench (Xvfb with two Xinerama screens, no Wine desktop) and on the same bench with one screen. Usage:
+bench/run.sh (builds first).
 
 Private memory is what Task Manager shows in its Memory column (the private working set): the resident
 pages that belong to the process alone, read from Linux's accounting of the Wine process.
@@ -18,11 +20,13 @@ from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(REPO / "tests" / "system"))
-from harness import Display, SimulatedMonitor, WineSession, poll, wine_path  # noqa: E402
+from harness import TWO_SCREENS, Display, SimulatedMonitor, WineSession, poll, wine_path  # noqa: E402
 from person import Person  # noqa: E402
 
 CLOCK_TICKS = 100  # USER_HZ on Linux
 RESET_BUTTON = (85, 381)  # the button's centre in the main window
+# The two-display bench's first screen alone, so the count of displays is all that differs.
+ONE_OF_TWO_SCREENS = TWO_SCREENS[:3] + ["+xinerama"]
 
 
 def process_id(name: str) -> int:
@@ -139,6 +143,31 @@ STATES = [("cpu_hidden_ms_per_min", stay), ("cpu_shown_ms_per_min", show_glimra)
           ("cpu_button_ms_per_min", rest_pointer_on_reset_button)]
 
 
+def memory_with_screens(build_dir: Path, screens) -> dict:
+    """Glimra's resident and private memory once started on the two-display bench's prefix with these
+    screens; each display has its simulated monitor."""
+    display = Display(screens=screens)
+    try:
+        session = WineSession(build_dir, display, prefix=build_dir / "wineprefix-two-displays", desktop=False)
+    except BaseException:
+        display.close()
+        raise
+    try:
+        session.reset_user_state()
+        monitor = SimulatedMonitor(session.scratch / "monitor",
+                                   "brightness=70\ncontrast=60\ndisplay2.brightness=20\ndisplay2.contrast=25\n")
+        glimra = Program(session, session.exe, "Glimra.exe", "Glimra: tray icon added", monitor)
+        glimra.launch()
+        time.sleep(3)  # every monitor read, the window laid out
+        pid = glimra.pid()
+        result = {"memory_kib": resident_kib(pid), "private_kib": private_kib(pid)}
+        glimra.end()
+        return result
+    finally:
+        session.close()
+        display.close()
+
+
 def main() -> int:
     parser = argparse.ArgumentParser()
     parser.add_argument("--build-dir", default=str(REPO / "build" / "windows"))
@@ -165,6 +194,8 @@ def main() -> int:
     finally:
         session.close()
         display.close()
+    displays = {"one": memory_with_screens(build_dir, ONE_OF_TWO_SCREENS),
+                "two": memory_with_screens(build_dir, TWO_SCREENS)}
 
     base, ours = results["minimal tray"], results["Glimra"]
     print(f"{'figure':44} {'minimal tray':>14} {'Glimra':>12} {'ratio':>8}")
@@ -177,6 +208,10 @@ def main() -> int:
     for label, key, form in rows:
         ratio = ours[key] / base[key] if base[key] else float("nan")
         print(f"{label:44} {form.format(base[key]):>14} {form.format(ours[key]):>12} {ratio:>8.2f}")
+    print(f"{'Glimra without a Wine desktop':44} {'one display':>14} {'two':>12} {'ratio':>8}")
+    for label, key in (("resident memory (KiB)", "memory_kib"), ("private memory (KiB)", "private_kib")):
+        one, two = displays["one"][key], displays["two"][key]
+        print(f"{label:44} {one:>14.0f} {two:>12.0f} {two / one if one else float('nan'):>8.2f}")
     # Where the memory beyond the minimal program comes from.
     print("libraries only Glimra maps: " + (" ".join(sorted(ours["libraries"] - base["libraries"])) or "none"))
     return 0

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/app_state.h"
 #include "app/level_overlay.h"
 #include "monitor/channels.h"
-#include "monitor/display_settings_store.h"
+#include "monitor/display_memory.h"
 #include "monitor/monitor_control.h"
 #include "monitor/video_brightness.h"
 
@@ -22,13 +21,6 @@ constexpr double kFirstVersionWithNoRepeat = 6.01;
 // up again when the request goes: it may have gone meanwhile.
 std::vector<HWND> pendingSends;
 
-// Beside the data file; without one (nothing loaded it) the choice lives for this run only.
-DisplaySettingsStore KeyStore() {
-    if (appState.dataFilePath[0] == L'\0')
-        return {L"", true};
-    return {DisplaySettingsPath(appState.dataFilePath)};
-}
-
 bool RegisterCombination(HWND window, int id, KeyCombination keys) {
     UnregisterHotKey(window, id);
     if (keys.IsEmpty())
@@ -39,16 +31,18 @@ bool RegisterCombination(HWND window, int id, KeyCombination keys) {
     return RegisterHotKey(window, id, modifiers, keys.virtualKey) != FALSE;
 }
 
-std::vector<KeyCombination> RegisterChoice(HWND window, const BrightnessKeyChoice& choice) {
-    std::vector<KeyCombination> taken;
+BrightnessKeyRegistration RegisterChoice(HWND window, const BrightnessKeyChoice& choice) {
+    BrightnessKeyRegistration result;
     // Both go first, so the down key may take over what the up key held.
     UnregisterHotKey(window, kHotkeyBrightnessUp);
     UnregisterHotKey(window, kHotkeyBrightnessDown);
     if (!RegisterCombination(window, kHotkeyBrightnessUp, choice.up))
-        taken.push_back(choice.up);
-    if (!RegisterCombination(window, kHotkeyBrightnessDown, choice.down))
-        taken.push_back(choice.down);
-    return taken;
+        result.taken.push_back(choice.up);
+    // The second registration of one combination fails as if another program held it; it is ours.
+    result.sameForBoth = !choice.down.IsEmpty() && choice.down == choice.up;
+    if (!result.sameForBoth && !RegisterCombination(window, kHotkeyBrightnessDown, choice.down))
+        result.taken.push_back(choice.down);
+    return result;
 }
 
 std::wstring KeyName(UINT virtualKey) {
@@ -106,28 +100,15 @@ std::vector<KeyDisplay> CurrentKeyDisplays() {
 }
 
 void StartBrightnessKeys(HWND window) {
-    DisplaySettingsStore store = KeyStore();
-    DisplaySettings stored;
-    // A damaged file is set aside by the load and reported where the displays are read: here it only
-    // means no keys.
-    if (!store.leaveAlone)
-        LoadDisplaySettings(store, stored);
+    // A damaged file was set aside and reported when the displays were read: here it only means no keys.
+    const DisplaySettings& stored = RememberedDisplaySettings();
     brightnessKeyChoice = {stored.brightnessUpKey, stored.brightnessDownKey, stored.keysUnderPointerOnly};
     RegisterChoice(window, brightnessKeyChoice); // a taken combination is silent at start
 }
 
-std::vector<KeyCombination> ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
+BrightnessKeyRegistration ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice) {
     brightnessKeyChoice = choice;
-    // The file is read again so what others wrote to it since the start is kept.
-    DisplaySettingsStore store = KeyStore();
-    DisplaySettings stored;
-    if (store.leaveAlone)
-        return RegisterChoice(window, choice);
-    LoadDisplaySettings(store, stored);
-    stored.brightnessUpKey = choice.up;
-    stored.brightnessDownKey = choice.down;
-    stored.keysUnderPointerOnly = choice.underPointerOnly;
-    SaveDisplaySettings(store, stored); // a failed write keeps the choice for this run only
+    RememberBrightnessKeys(choice.up, choice.down, choice.underPointerOnly);
     return RegisterChoice(window, choice);
 }
 
@@ -167,17 +148,34 @@ void HandleBrightnessHotkey(HWND window, WPARAM id) {
         SetTimer(window, IDT_BRIGHTNESS_KEYS, kBrightnessKeySendDelayMs, nullptr);
 }
 
-bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
-    if (id != IDT_BRIGHTNESS_KEYS)
-        return false;
+namespace {
+
+void SendPending(HWND window, bool now) {
     KillTimer(window, IDT_BRIGHTNESS_KEYS);
     const std::vector<HWND> sends = std::move(pendingSends);
     pendingSends.clear();
     for (HWND slider : sends) {
         // A slider gone with its display, or disabled meanwhile, has nothing to send.
         DisplayControl* display = DisplayOfSlider(slider);
-        if (display && IsWindowEnabled(slider))
-            SetMonitorBrightness(*display, MonitorValueFromPosition(GetSliderPosition(slider)));
+        if (!display || !IsWindowEnabled(slider))
+            continue;
+        const uint8_t value = MonitorValueFromPosition(GetSliderPosition(slider));
+        if (now)
+            SendMonitorBrightnessNow(*display, value);
+        else
+            SetMonitorBrightness(*display, value);
     }
+}
+
+} // namespace
+
+bool HandleBrightnessKeyTimer(HWND window, WPARAM id) {
+    if (id != IDT_BRIGHTNESS_KEYS)
+        return false;
+    SendPending(window, false);
     return true;
+}
+
+void SendPendingBrightnessKeys(HWND window) {
+    SendPending(window, true);
 }

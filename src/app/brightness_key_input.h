@@ -36,9 +36,15 @@ std::vector<KeyDisplay> CurrentKeyDisplays();
 
 // Reads the stored choice and registers it on window; a combination that is taken stays chosen, unheard.
 void StartBrightnessKeys(HWND window);
-// Stores choice and registers it on window in place of the old one; returns the combinations another
-// program holds (they are kept all the same, and registered at a later start when free).
-std::vector<KeyCombination> ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice);
+// What a registration of the choice could not register.
+struct BrightnessKeyRegistration {
+    // Held by another program: kept all the same, and registered at a later start when free.
+    std::vector<KeyCombination> taken;
+    // Both actions were given one combination: only "Brightness up" has it.
+    bool sameForBoth = false;
+};
+// Stores choice and registers it on window in place of the old one.
+BrightnessKeyRegistration ChooseBrightnessKeys(HWND window, const BrightnessKeyChoice& choice);
 // The combination as the keyboard names it ("Ctrl+Alt+Up").
 std::wstring KeyCombinationName(KeyCombination keys);
 
@@ -46,3 +52,5 @@ std::wstring KeyCombinationName(KeyCombination keys);
 void HandleBrightnessHotkey(HWND window, WPARAM id);
 // WM_TIMER of the main window: true when it was the keys' timer.
 bool HandleBrightnessKeyTimer(HWND window, WPARAM id);
+// Sends at once what waits for the presses to pause, so the monitors match the positions the exit saves.
+void SendPendingBrightnessKeys(HWND window);

@@ -98,7 +98,8 @@ bool LeftButtonDown() {
 }
 
 // While the monitors are linked, the same slider of every other group takes the position; each of those
-// notifies as if moved, so each display's monitors get their own requests.
+// notifies as if moved, so each display's monitors get their own requests. A disabled slider stays: its
+// monitor does not answer, and nothing is sent to it.
 void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
     static bool following = false;
     if (!monitorSystem.linkMonitors || following)
@@ -112,9 +113,11 @@ void FollowLinkedSliders(const DisplayControl& moved, HWND slider) {
         if (&other == &moved)
             continue;
         HWND same = brightness ? other.brightnessSlider : contrast ? other.contrastSlider : other.videoSlider;
-        if (same && GetSliderPosition(same) != position)
+        if (!same || !IsWindowEnabled(same))
+            continue;
+        if (GetSliderPosition(same) != position)
             SetSliderPosition(same, position, WM_VSCROLL);
-        else if (same && !LeftButtonDown())
+        else if (!LeftButtonDown())
             SendMessageW(GetParent(same), WM_VSCROLL, 0, reinterpret_cast<LPARAM>(same)); // the release
     }
     following = false;
@@ -233,14 +236,8 @@ GroupCaptions CaptionsFor(const DisplayControl& display, const std::vector<Displ
     wchar_t monitorName[128] = {};
     const std::wstring gdiName = ToWide(display.identity.gdiDeviceName);
     GetDisplayNames(adapterName, monitorName, gdiName.c_str());
-    std::wstring monitor = monitorName;
-    for (const DisplayPath& path : paths) {
-        if (path.friendlyNameFromEdid && !path.friendlyName.empty() &&
-            path.gdiDeviceName == display.identity.gdiDeviceName) {
-            monitor = ToWide(path.friendlyName);
-            break;
-        }
-    }
+    const std::u16string edidName = EdidFriendlyName(paths, display.identity.gdiDeviceName);
+    const std::wstring monitor = edidName.empty() ? std::wstring(monitorName) : ToWide(edidName);
     return {SliderCaption(kMonitorBrightnes, monitor), SliderCaption(kContrastMonitor, monitor),
             SliderCaption(kVideoBrightnes, adapterName)};
 }
@@ -603,8 +600,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_ENDSESSION:
-        if (appState.startupFinished)
+        if (appState.startupFinished) {
+            SendPendingBrightnessKeys(window); // the monitors as saved, before Windows ends the program
             SaveSettings();
+        }
         break;
     case WM_DESTROY:
         // No re-find may start once the library is being unloaded.

@@ -1,6 +1,7 @@
 #include "app/shutdown.h"
 
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
 #include "app/tray.h"
 #include "monitor/profiles.h"
 #include "platform/dxva2.h"
@@ -11,8 +12,12 @@ void ShutDownProgram() {
         return;
     appState.shutDown = true;
     // A start that did not finish has no positions worth keeping: the file stays as it was.
-    if (appState.startupFinished)
+    if (appState.startupFinished) {
+        // A key pressed just before the exit has moved its slider; its monitor hears it before the handles
+        // go.
+        SendPendingBrightnessKeys(appState.mainWindow);
         SaveSettings();
+    }
     FreeDxva2();
     for (EmbeddedFont& entry : appState.fonts) {
         if (entry.memoryFont) {

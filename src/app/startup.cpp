@@ -9,6 +9,7 @@
 #include "app/brightness_key_input.h"
 #include "app/data_folder.h"
 #include "app/main_window.h"
+#include "app/message_boxes.h"
 #include "app/notifications.h"
 #include "app/shell_utilities.h"
 #include "i18n/language.h"
@@ -65,7 +66,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     ReportUnreadableDataFile(); // once, and only by the copy that goes on to run
     if (LoadRememberedDisplays(appState.dataFilePath))
-        MessageBoxW(nullptr, WideText(kDisplaysFileDamaged).c_str(), kProgramName, MB_OK | MB_ICONWARNING);
+        TimedMessageBox(nullptr, WideText(kDisplaysFileDamaged), kProgramName, kMessageWarning, 0);
 
     InitPalette();
     appState.appIcon = LoadIconResource(kAppIconName, instance, false);

@@ -218,7 +218,10 @@ void ApplyKeys(HWND dialog) {
     choice.up = ChosenKeys(dialog, IDC_BRIGHTNESS_UP_KEY);
     choice.down = ChosenKeys(dialog, IDC_BRIGHTNESS_DOWN_KEY);
     choice.underPointerOnly = IsDlgButtonChecked(dialog, IDC_KEYS_UNDER_POINTER) == BST_CHECKED;
-    for (const KeyCombination& taken : ChooseBrightnessKeys(appState.mainWindow, choice))
+    const BrightnessKeyRegistration registration = ChooseBrightnessKeys(appState.mainWindow, choice);
+    if (registration.sameForBoth)
+        optionsWarningBox(dialog, WideText(kKeysSame, ToU16(KeyCombinationName(choice.down))));
+    for (const KeyCombination& taken : registration.taken)
         optionsWarningBox(dialog, WideText(kKeyTaken, ToU16(KeyCombinationName(taken))));
 }
 

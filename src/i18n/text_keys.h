@@ -58,6 +58,9 @@ inline constexpr TextKey kKeysUnderPointer{u"[OPTDLG]", u"KeysUnderPointer",
                                            u"Только дисплей под указателем"};
 inline constexpr TextKey kKeyTaken{u"[OPTDLG]", u"KeyTaken", // insert: the combination
                                    u"%s уже занято другой программой. Выберите другое сочетание."};
+inline constexpr TextKey kKeysSame{u"[OPTDLG]", u"KeysSame", // insert: the combination
+                                   u"Ярче и Темнее не могут использовать одно сочетание %s. Выберите для "
+                                   u"Темнее другое сочетание."};
 inline constexpr TextKey kCheckNoBlocingM{
     u"[OPTDLG]", u"CheckNoBlocingM",
     u"Не блокировать управление монитором. "
@@ -129,6 +132,7 @@ inline constexpr TextKey kAllTextKeys[] = {
     kBrightnessDownKey,
     kKeysUnderPointer,
     kKeyTaken,
+    kKeysSame,
     kCheckNoBlocingM,
     kApply,
     kRestartProgram,

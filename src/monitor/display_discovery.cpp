@@ -51,6 +51,14 @@ std::u16string DisplayName(const std::vector<const DisplayPath*>& paths,
     return std::u16string(kFallbackNameWord) + Decimal(number != 0 ? number : fallbackNumber);
 }
 
+std::u16string EdidFriendlyName(const std::vector<DisplayPath>& paths, std::u16string_view gdiDeviceName) {
+    for (const DisplayPath& path : paths)
+        if (path.friendlyNameFromEdid && !path.friendlyName.empty() &&
+            SameGdiName(path.gdiDeviceName, gdiDeviceName))
+            return path.friendlyName;
+    return {};
+}
+
 std::vector<DisplayIdentity> JoinDisplays(const std::vector<DisplayPath>& paths,
                                           const std::vector<DisplayMonitor>& monitors) {
     std::vector<DisplayIdentity> displays;

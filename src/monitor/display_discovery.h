@@ -59,6 +59,10 @@ std::u16string DisplayName(const std::vector<const DisplayPath*>& paths,
                            const std::vector<std::u16string>& physicalDescriptions,
                            std::u16string_view gdiDeviceName, int fallbackNumber);
 
+// The friendly name Windows took from an EDID for the display of gdiDeviceName (the first of its paths
+// that has one, the GDI names compared as the join compares them), or empty.
+std::u16string EdidFriendlyName(const std::vector<DisplayPath>& paths, std::u16string_view gdiDeviceName);
+
 // Joins paths to monitors through the GDI device name and orders the result as the displays stand on the
 // desktop: left to right, then top to bottom, the primary first where two start at the same place
 // (Xinerama reports every screen at 0,0), else in the order they were enumerated. Paths whose source has

@@ -20,12 +20,26 @@ bool IsPrimary(const DisplayControl& display) {
 
 bool LoadRememberedDisplays(const std::wstring& dataFilePath) {
     store = {};
-    store.path = DisplaySettingsPath(dataFilePath);
     remembered = {};
+    loaded = false;
+    if (dataFilePath.empty())
+        return false;
+    store.path = DisplaySettingsPath(dataFilePath);
     const DisplaySettingsLoad load = LoadDisplaySettings(store, remembered);
     loaded = true;
     monitorSystem.linkMonitors = remembered.linkMonitors;
     return load.tellUser;
+}
+
+const DisplaySettings& RememberedDisplaySettings() {
+    return remembered;
+}
+
+void RememberBrightnessKeys(KeyCombination up, KeyCombination down, bool underPointerOnly) {
+    remembered.brightnessUpKey = up;
+    remembered.brightnessDownKey = down;
+    remembered.keysUnderPointerOnly = underPointerOnly;
+    SaveRememberedDisplays(); // a failed write keeps the choice for this run, and the exit tries again
 }
 
 void ApplyRememberedDisplay(DisplayControl& display) {
@@ -61,9 +75,8 @@ void SaveRememberedDisplays() {
     if (!loaded)
         return;
     NoteDisplayPositions();
-    // Nothing to keep and no file yet: a user with one display gets no second file.
-    if (remembered.displays.empty() && !remembered.linkMonitors && remembered.otherSettings.empty() &&
-        GetFileAttributesW(store.path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    // Nothing to keep and no file yet: a user with one display and no keys gets no second file.
+    if (remembered == DisplaySettings{} && GetFileAttributesW(store.path.c_str()) == INVALID_FILE_ATTRIBUTES)
         return;
     SaveDisplaySettings(store, remembered);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <new>
+#include <string>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,19 @@ bool ReadSettingsFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
         read = ReadFileUpTo(path.c_str(), kMaxDisplaySettingsFileBytes + 1, bytes);
     }
     return read;
+}
+
+// An older copy set aside before moves on to the first free numbered name; false when none is free.
+bool MakeRoomAside(const std::wstring& aside) {
+    if (GetFileAttributesW(aside.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    for (int number = 1; number <= kMaxOlderDamagedCopies; ++number) {
+        const std::wstring older = aside + L"." + std::to_wstring(number);
+        // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
+        if (MoveFileExW(aside.c_str(), older.c_str(), MOVEFILE_WRITE_THROUGH))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -50,7 +64,7 @@ DisplaySettingsLoad LoadDisplaySettings(DisplaySettingsStore& store, DisplaySett
         return load;
     load.tellUser = true;
     const std::wstring aside = store.path + kDamagedFileSuffix;
-    load.setAside = MoveReplacing(store.path.c_str(), aside.c_str());
+    load.setAside = MakeRoomAside(aside) && MoveReplacing(store.path.c_str(), aside.c_str());
     store.leaveAlone = !load.setAside;
     return load;
 }

@@ -6,8 +6,10 @@
 #include "monitor/display_settings_file.h"
 
 constexpr wchar_t kDisplaySettingsFileName[] = L"Displays.ini";
-// A damaged file is kept under this name (replacing an older such copy) so the user loses nothing.
+// A damaged file is kept under this name so the user loses nothing. An older such copy is kept too, under
+// this name and a number (".damaged.1" up to ".damaged.9", the first free one).
 constexpr wchar_t kDamagedFileSuffix[] = L".damaged";
+constexpr int kMaxOlderDamagedCopies = 9;
 
 struct DisplaySettingsStore {
     std::wstring path;
@@ -27,7 +29,8 @@ struct DisplaySettingsLoad {
 std::wstring DisplaySettingsPath(const std::wstring& dataFilePath);
 
 // Fills settings from the store's file. A missing file gives the defaults; a damaged or unreadable one
-// gives the defaults too and is set aside, never to be overwritten.
+// gives the defaults too and is set aside, never to be overwritten. Where no name is free to set it aside
+// under, it stays where it is and the store leaves it alone.
 DisplaySettingsLoad LoadDisplaySettings(DisplaySettingsStore& store, DisplaySettings& settings);
 
 // Writes the file whole and swaps it in; false when nothing was written (the old file then stands), the

@@ -284,6 +284,20 @@ int SetMonitorContrast(DisplayControl& display, uint8_t value) {
     return RequestDisplayValue(Channel::Contrast, display, value);
 }
 
+void SendMonitorBrightnessNow(DisplayControl& display, uint8_t value) {
+    for (PhysicalMonitorControl& monitor : display.monitors) {
+        const std::optional<uint8_t> send = AcceptMonitorRequest(monitor.lastBrightnessRequest, value);
+        if (!send)
+            continue;
+        ++monitor.share->requestGeneration;
+        // A worker that passed its check already sends first, not after this.
+        while (monitor.share->workersSending.load() != 0)
+            Sleep(1);
+        SetVCPFeature(monitor.handle, kVcpLuminance,
+                      MonitorValueForMaximum(*send, monitor.brightnessMaximum));
+    }
+}
+
 BOOL FactoryResetMonitors(DisplayControl& display) {
     ForgetMonitorRequests(display);
     if (display.panel)

@@ -115,6 +115,9 @@ void EnableMonitorSliders(DisplayControl& display, bool enable);
 // once the slider settles (no worker); a panel has no contrast to send.
 int SetMonitorBrightness(DisplayControl& display, uint8_t value);
 int SetMonitorContrast(DisplayControl& display, uint8_t value);
+// The same brightness request sent at once on this thread, without a worker: for the exit, which no
+// waiting worker would outlive. Requests still waiting are cancelled, so none sends an older value after it.
+void SendMonitorBrightnessNow(DisplayControl& display, uint8_t value);
 // The factory code to each monitor of the display; also forgets the remembered requests and cancels the
 // waiting ones: the monitors' values have changed under them. TRUE when every monitor took it. A panel has
 // no factory code: nothing is sent to it.

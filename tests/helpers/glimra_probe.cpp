@@ -5,6 +5,7 @@
 //   glimra_probe controls                one line per child of the main window: id, class, place in the
 //                                        window's client area, and the size of its text in its own font
 //   glimra_probe workarea                the work area
+//   glimra_probe pointer                 where the system has the pointer, and the display monitor under it
 //   glimra_probe resolution W H          changes the display's resolution (Wine's virtual desktop resizes)
 //   glimra_probe menu                    the open pop-up menu's rectangle
 //   glimra_probe tray                    the taskbar's child windows (tray icons among them)
@@ -16,7 +17,8 @@
 //              resume (WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC, sent on every wake),
 //              resume-suspend (the same with PBT_APMRESUMESUSPEND, sent once a user is back),
 //              unlock (session unlocked)
-//   glimra_probe boxes                   one line per open message box: caption, text and buttons
+//   glimra_probe boxes                   one line per open message box: caption, text, buttons and
+//                                        whether it stands topmost
 //   glimra_probe press ID                clicks button ID of the first open message box
 //   glimra_probe texts                   the main window's child controls, one "id=text" line each
 //   glimra_probe choose-language FILE    in the open Options dialog, selects the language file FILE (as the
@@ -245,8 +247,10 @@ int ShowBoxes() {
             if (button && IsWindowVisible(button))
                 buttons += (buttons.empty() ? L"" : L",") + std::to_wstring(id);
         }
+        const bool topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         Print(L"caption=" + Escape(WindowText(box)) + L"\ttext=" +
-              Escape(WindowText(GetDlgItem(box, 0xFFFF))) + L"\tbuttons=" + buttons);
+              Escape(WindowText(GetDlgItem(box, 0xFFFF))) + L"\tbuttons=" + buttons + L"\ttopmost=" +
+              (topmost ? L"1" : L"0"));
     }
     return 0;
 }
@@ -460,6 +464,18 @@ int ShowWorkArea() {
     return 0;
 }
 
+int ShowPointer() {
+    POINT pointer{};
+    if (!GetCursorPos(&pointer))
+        return 1;
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &info);
+    Print(L"x=" + std::to_wstring(pointer.x) + L" y=" + std::to_wstring(pointer.y) + L" display=" +
+          (std::wcsrchr(info.szDevice, L'\\') ? std::wcsrchr(info.szDevice, L'\\') + 1 : info.szDevice));
+    return 0;
+}
+
 // The shell's balloons are tooltip windows of its own process. The text comes through WM_GETTEXT, which
 // the system carries across processes. Wine's tooltips do not answer TTM_GETTITLE, so the title is found
 // in the shell's memory: every pointer in the tooltip's own record (its window's first extra bytes) that
@@ -628,6 +644,8 @@ int wmain(int argc, wchar_t** argv) {
         result = ShowControls();
     else if (command == L"resolution" && argc > 3)
         result = ChangeResolution(_wtoi(argv[2]), _wtoi(argv[3]));
+    else if (command == L"pointer")
+        result = ShowPointer();
     else if (command == L"workarea")
         result = ShowWorkArea();
     else if (command == L"menu")

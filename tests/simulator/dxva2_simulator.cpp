@@ -12,8 +12,10 @@
 // the handles fails, as it does for a monitor that goes away between the two calls), silent (1: every VCP
 // read and write fails),
 // fail_codes (VCP codes in hex whose reads fail, e.g. "12"), delay_ms (sleep in each VCP call),
-// handle (the first physical handle handed out, default 0x1001; VCP calls through any other fail, so
-// writing a new one with new values "re-plugs" the monitor), description (the physical monitors'
+// handle (the first physical handle handed out, default 0x1001; a display of several physical monitors
+// hands out that handle and the ones after it, all showing one picture: they share the display's values,
+// and the log names the handle each call came through. VCP calls through any other handle fail, so writing
+// a new one with new values "re-plugs" the monitor), description (the physical monitors'
 // description before their number, default "Simulated DDC/CI Monitor"), destroy_calls (counted by the
 // simulator: calls of DestroyPhysicalMonitors, whichever display's).
 // Several displays: the display monitor (HMONITOR) passed in is told apart by its GDI device name
@@ -150,11 +152,16 @@ HANDLE CurrentHandle(const State& state, int display) {
         static_cast<ULONG_PTR>(std::strtoull(Value(state, display, "handle").c_str(), nullptr, 0)));
 }
 
-// The display a physical handle belongs to; 0 when it is no display's current handle.
+// The display a physical handle belongs to: one of the handles its physical monitors are handed out
+// under now; 0 when it is no display's.
 int DisplayOfHandle(const State& state, HANDLE physical) {
-    for (int display = 1; display <= kMaxDisplays; ++display)
-        if (physical == CurrentHandle(state, display))
+    const auto value = reinterpret_cast<ULONG_PTR>(physical);
+    for (int display = 1; display <= kMaxDisplays; ++display) {
+        const auto first = reinterpret_cast<ULONG_PTR>(CurrentHandle(state, display));
+        const long count = Number(state, display, "monitors");
+        if (value >= first && count > 0 && value - first < static_cast<ULONG_PTR>(count))
             return display;
+    }
     return 0;
 }
 

@@ -54,7 +54,8 @@ def test_three_quick_presses_send_one_request_moved_by_30_and_the_level_shows_wi
     assert wine.window()["brightness"] == 60
 
 
-def test_a_combination_another_program_holds_is_reported_in_options(start_glimra, wine, person, monitor):
+def test_a_combination_another_program_holds_is_reported_in_options_and_kept_past_the_exit(
+        start_glimra, wine, person, monitor):
     release = wine.scratch / f"release-{time.monotonic_ns()}"
     output = wine.scratch / f"hotkey-{time.monotonic_ns()}.out"
     with open(output, "wb") as out:  # Ctrl+Alt+K, held by another process first
@@ -62,7 +63,7 @@ def test_a_combination_another_program_holds_is_reported_in_options(start_glimra
                                    wine_path(release)], env=wine.env, stdout=out, stderr=subprocess.DEVNULL)
     try:
         poll(lambda: output.exists() and b"held" in output.read_bytes(), timeout=30, message="the key held")
-        started_with_keys(start_glimra, wine, "")
+        run = started_with_keys(start_glimra, wine, "")
         menu.choose(wine, person, "Settings")
         # HOTKEYF_CONTROL | HOTKEYF_ALT = 6 in the high byte.
         placed = poll(lambda: (lambda p: p if "set" in p else None)(
@@ -74,6 +75,25 @@ def test_a_combination_another_program_holds_is_reported_in_options(start_glimra
         assert "+Alt+K" in box["text"] and box["text"].split("+Alt+K")[0].endswith(("Ctrl", "Control"))
         assert "brightness_up_key=ctrl+alt+0x4b" in (wine.data_folder / "Displays.ini").read_text(), \
             "the choice is kept for the next start"
+        wine.probe("press", "1")
+        # A first Apply stores the language as listed, and asks to restart: No.
+        question = poll(lambda: [b for b in wine.message_boxes() if b["buttons"] == "6,7"], message="the question")
+        assert "restart" in question[0]["text"].lower()
+        wine.probe("press", "7")
+        poll(lambda: parse_pairs(wine.probe("options").strip()).get("found") == 0, message="Options closed")
+        person.click_tray_icon("middle")
+        assert run.wait_for_exit(timeout=30) == 0
+        assert "brightness_up_key=ctrl+alt+0x4b" in (wine.data_folder / "Displays.ini").read_text(), \
+            "the exit writes the displays' file again, the new keys in it"
     finally:
         release.write_text("")
         holder.wait(timeout=30)
+
+    # Free now, the key is registered at the next start and heard: one page brighter, one request.
+    again = start_glimra(name="again")
+    again.wait_for_window()
+    poll(lambda: wine.window().get("brightness") == 30, message="the monitor read at start")
+    writes_before = len(monitor.writes(0x10))
+    person.key("ctrl+alt+k")
+    writes = poll(lambda: monitor.writes(0x10)[writes_before:], timeout=5, message="the key's request")
+    assert [w["value"] for w in writes] == [80]

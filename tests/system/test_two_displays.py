@@ -1,10 +1,11 @@
 """Two displays: Wine without a desktop on Xvfb with two Xinerama screens, the tray in "Wine System Tray"."""
 import re
+import subprocess
 import time
 
 import pytest
 
-from harness import SimulatedMonitor, parse_pairs, poll
+from harness import STANDALONE_TRAY_NAME, SimulatedMonitor, parse_pairs, poll
 import menu
 from person import Person
 
@@ -39,7 +40,7 @@ SLIDER_MIDDLE_Y = 210
 WORK_AREA_TRACE = re.compile(r"-?\d+ - -?\d+ - -?\d+ - -?\d+")
 
 
-def show_window(session, person, run):
+def wait_until_started(run):
     # The start hides the window at its end, after reading every monitor: a click before then is undone.
     # Its last step places the window for the tray and traces the work area.
     def started():
@@ -48,6 +49,10 @@ def show_window(session, person, run):
         return any("OutputDebugString" in line and WORK_AREA_TRACE.search(line)
                    for line in run.trace_path.read_bytes().decode("utf-8", "replace").splitlines())
     poll(started, timeout=30, message="the start finished")
+
+
+def show_window(session, person, run):
+    wait_until_started(run)
     person.click(*tray_icon(session))
     return poll(lambda: (lambda w: w if w.get("visible") == 1 else None)(session.window()),
                 message="the window shown by a click in the Wine System Tray")
@@ -112,7 +117,7 @@ def test_a_drag_in_the_second_group_reaches_only_its_monitor_once(
     end_with_escape(run, person)
 
 
-def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders(
+def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders_and_link_sends_it_nothing(
         start_glimra_on_two_displays, two_displays, tmp_path):
     monitor = SimulatedMonitor(tmp_path / "monitor", "display2.silent=1\n")
     run = start_glimra_on_two_displays(monitor)
@@ -124,6 +129,17 @@ def test_a_silent_second_monitor_disables_only_its_groups_monitor_sliders(
     assert shown["video2_enabled"] == 1, "a video slider is never disabled"
     second = [r["code"] for r in monitor.calls("GetVCPFeatureAndVCPFeatureReply") if r["display"] == "DISPLAY2"]
     assert second == [0x10] * 3 + [0x12] * 3, "three attempts per channel"
+
+    # Linked, the first group's brightness moves; the silent monitor's disabled slider stays and hears nothing.
+    choose_from_window_menu(two_displays, person, shown, "Link monitors")
+    poll(lambda: parse_pairs(two_displays.probe("menu")).get("found") != 1, message="the menu closed")
+    person.move(shown["left"] + SLIDER_X["brightness"], shown["top"] + SLIDER_MIDDLE_Y)  # focus follows
+    poll(lambda: two_displays.window()["focus"] == 2010, message="the first brightness slider focused")
+    person.key("Home")
+    writes = poll(lambda: monitor.writes(0x10), timeout=5, message="the primary's brightness write")
+    time.sleep(1.0)  # a request to the second monitor would have gone within this
+    assert [(w["handle"], w["value"]) for w in monitor.writes()] == [(PRIMARY_HANDLE, 100)], writes
+    assert two_displays.window()["brightness2"] == shown["brightness2"], "the disabled slider did not move"
     end_with_escape(run, person)
 
 
@@ -243,11 +259,16 @@ def test_a_damaged_displays_file_is_kept_aside_and_the_user_is_told(
     folder.mkdir(parents=True, exist_ok=True)
     damaged = b"[display]\r\nthis is not a setting\r\n"
     (folder / "Displays.ini").write_bytes(damaged)
+    (folder / "Displays.ini.damaged").write_bytes(b"an older copy")
     run = start_glimra_on_two_displays(bench_monitor)
     box = poll(lambda: [b for b in two_displays.message_boxes() if "Displays.ini.damaged" in b["text"]],
                timeout=30, message="the damaged file's box")[0]
     assert box["caption"] == "Glimra"
+    assert box["buttons"] == "1"
+    poll(lambda: [b for b in two_displays.message_boxes() if b["topmost"] == "1"], timeout=5,
+         message="the box above every window, as the program's other boxes")
     assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "kept aside as it was"
+    assert (folder / "Displays.ini.damaged.1").read_bytes() == b"an older copy", "the older copy kept too"
     two_displays.probe("press", "1")
     run.wait_for_window()
     person = Person(two_displays.env["DISPLAY"])
@@ -256,3 +277,33 @@ def test_a_damaged_displays_file_is_kept_aside_and_the_user_is_told(
     end_with_escape(run, person)
     assert (folder / "Displays.ini.damaged").read_bytes() == damaged, "never overwritten"
     assert "[display]" in (folder / "Displays.ini").read_text(encoding="utf-8"), "a new file, written whole"
+
+
+def test_a_brightness_key_for_the_display_under_the_pointer_moves_only_that_display(
+        start_glimra_on_two_displays, two_displays, bench_monitor):
+    folder = two_displays.data_folder
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / "Displays.ini").write_bytes(b"[settings]\r\nbrightness_up_key=ctrl+alt+0x26\r\n"
+                                          b"brightness_down_key=ctrl+alt+0x28\r\nkeys_under_pointer=1\r\n")
+    run = start_glimra_on_two_displays(bench_monitor)
+    run.wait_for_window()
+    wait_until_started(run)
+    person = Person(two_displays.env["DISPLAY"])
+    # Without a window manager X gives the keys to the window under the pointer, and the pointer will rest
+    # where no Wine window is: the keyboard goes to Wine's tray window, as to the active desktop on Windows.
+    two_displays.standalone_tray()
+    tray = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", STANDALONE_TRAY_NAME],
+                          env=two_displays.env, capture_output=True, text=True).stdout.split()[0]
+    person.xdotool("windowfocus", tray)
+
+    # Wine keeps the pointer inside the primary display, which here covers the second one: the primary is
+    # the display under it, and the second must hear nothing.
+    person.move(1200, 100)
+    poll(lambda: "display=DISPLAY1" in two_displays.probe("pointer"), message="the pointer on the primary")
+    person.key("ctrl+alt+Down", "ctrl+alt+Down")
+    writes = poll(lambda: bench_monitor.writes(0x10), timeout=5, message="the primary's request")
+    time.sleep(1.0)  # a request to the second display would have gone within this
+    assert [(w["display"], w["value"]) for w in bench_monitor.writes()] == [("DISPLAY1", 50)], writes
+    window = two_displays.window()
+    assert (window["brightness"], window["brightness2"]) == (50, 80), "only the primary's slider moved"
+    run.kill()

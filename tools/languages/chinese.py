@@ -32,6 +32,7 @@ TEXTS = {
     "BrightnessDownKey": "调低亮度",
     "KeysUnderPointer": "仅指针所在的显示器",
     "KeyTaken": "%s 已被其他程序占用。请选择其他组合键。",
+    "KeysSame": "调高亮度和调低亮度不能使用同一组合键 %s。请为调低亮度选择其他组合键。",
     "CheckNoBlocingM": "不锁定显示器控制。保存并恢复设置值，忽略从显示器读取数据时的错误（建议某些有问题的显示器使用）",
     "Apply": "应用",
     "RestartProgram": "需要重新启动程序才能使更改生效。%s是否立即重新启动？",

@@ -30,6 +30,7 @@ TEXTS = {
     "BrightnessDownKey": "Brightness down",
     "KeysUnderPointer": "Only the display under the pointer",
     "KeyTaken": "Another program already uses %s. Choose another combination.",
+    "KeysSame": "Brightness up and Brightness down cannot share %s. Choose another combination for Brightness down.",
     "CheckNoBlocingM": "Do not block monitor control. Save and restore values. Ignore errors reading data from the "
                        "monitor (recommended for some problem monitors)",
     "Apply": "Apply",

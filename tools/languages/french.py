@@ -33,6 +33,7 @@ TEXTS = {
     "BrightnessDownKey": "Plus sombre",
     "KeysUnderPointer": "Seulement l’écran sous le pointeur",
     "KeyTaken": "Un autre programme utilise déjà %s. Choisissez une autre combinaison.",
+    "KeysSame": "Plus lumineux et Plus sombre ne peuvent pas partager %s. Choisissez une autre combinaison pour Plus sombre.",
     "CheckNoBlocingM": "Ne pas bloquer le contrôle du moniteur. Enregistrer et restaurer les valeurs, ignorer "
                        "les erreurs de lecture du moniteur (recommandé pour certains moniteurs à problèmes)",
     "Apply": "Appliquer",

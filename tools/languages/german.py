@@ -31,6 +31,7 @@ TEXTS = {
     "BrightnessDownKey": "Dunkler",
     "KeysUnderPointer": "Nur der Bildschirm unter dem Mauszeiger",
     "KeyTaken": "%s wird schon von einem anderen Programm verwendet. Wählen Sie eine andere Kombination.",
+    "KeysSame": "Heller und Dunkler können nicht beide %s verwenden. Wählen Sie für Dunkler eine andere Kombination.",
     "CheckNoBlocingM": "Monitorsteuerung nicht sperren. Werte speichern und wiederherstellen, Fehler beim Lesen "
                        "vom Monitor ignorieren (empfohlen für einige problematische Monitore)",
     "Apply": "Übernehmen",

@@ -31,6 +31,7 @@ TEXTS = {
     "BrightnessDownKey": "Riduci luminosità",
     "KeysUnderPointer": "Solo lo schermo sotto il puntatore",
     "KeyTaken": "Un altro programma usa già %s. Scegli un’altra combinazione.",
+    "KeysSame": "Aumenta luminosità e Riduci luminosità non possono condividere %s. Scegli un’altra combinazione per Riduci luminosità.",
     "CheckNoBlocingM": "Non bloccare il controllo del monitor. Salva e ripristina i valori, ignora gli errori di "
                        "lettura dal monitor (consigliato per alcuni monitor problematici)",
     "Apply": "Applica",

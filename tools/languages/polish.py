@@ -31,6 +31,7 @@ TEXTS = {
     "BrightnessDownKey": "Ciemniej",
     "KeysUnderPointer": "Tylko ekran pod wskaźnikiem",
     "KeyTaken": "Inny program używa już %s. Wybierz inną kombinację.",
+    "KeysSame": "Jaśniej i Ciemniej nie mogą używać tej samej kombinacji %s. Wybierz inną kombinację dla Ciemniej.",
     "CheckNoBlocingM": "Nie blokuj sterowania monitorem. Zapisuj i przywracaj wartości, ignoruj błędy odczytu z "
                        "monitora (zalecane dla niektórych problematycznych monitorów)",
     "Apply": "Zastosuj",

@@ -31,6 +31,7 @@ TEXTS = {
     "BrightnessDownKey": "Bajar brillo",
     "KeysUnderPointer": "Solo la pantalla bajo el puntero",
     "KeyTaken": "Otro programa ya usa %s. Elija otra combinación.",
+    "KeysSame": "Subir brillo y Bajar brillo no pueden compartir %s. Elija otra combinación para Bajar brillo.",
     "CheckNoBlocingM": "No bloquear el control del monitor. Guardar y restaurar los valores, ignorar los errores "
                        "al leer datos del monitor (recomendado para algunos monitores problemáticos)",
     "Apply": "Aplicar",

@@ -31,6 +31,7 @@ TEXTS = {
     "BrightnessDownKey": "Parlaklığı azalt",
     "KeysUnderPointer": "Yalnızca işaretçinin altındaki ekran",
     "KeyTaken": "%s başka bir program tarafından kullanılıyor. Başka bir kombinasyon seçin.",
+    "KeysSame": "Parlaklığı artır ve Parlaklığı azalt aynı %s kombinasyonunu paylaşamaz. Parlaklığı azalt için başka bir kombinasyon seçin.",
     "CheckNoBlocingM": "Monitör denetimini engelleme. Değerleri kaydet ve geri yükle, monitörden veri okuma "
                        "hatalarını yok say (bazı sorunlu monitörler için önerilir)",
     "Apply": "Uygula",

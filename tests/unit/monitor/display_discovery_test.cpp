@@ -152,6 +152,12 @@ TEST(DisplayJoin, TwoDisplaysMeetTheirPathsThroughTheGdiNameWhateverTheOrderOfEi
     EXPECT_EQ(displays[1].devicePath, kPath2);
     EXPECT_EQ(displays[1].monitorId, 0x20002u);
     EXPECT_FALSE(displays[1].primary);
+    // The sliders' captions find the same names for the same GDI names.
+    EXPECT_EQ(EdidFriendlyName(paths, u"\\\\.\\display2"), u"LG HDR 4K");
+    EXPECT_EQ(EdidFriendlyName(paths, u"\\\\.\\DISPLAY1"), u"DELL U2720Q");
+    EXPECT_EQ(EdidFriendlyName({{u"\\\\.\\DISPLAY1", u"Display1", false, kPath1}}, u"\\\\.\\DISPLAY1"), u"")
+        << "a name not from an EDID";
+    EXPECT_EQ(EdidFriendlyName(paths, u"\\\\.\\DISPLAY3"), u"");
 }
 
 TEST(DisplayJoin, MirroredDisplaysShareOneMonitorAndArePairedWithItsPhysicalMonitorsByIndex) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/brightness_key_input.h"
 #include "app/main_window.h"
 #include "app/tray.h"
 #include "monitor/data_file.h"
@@ -18,6 +19,7 @@
 #include "monitor/profile_table.h"
 #include "monitor/profiles.h"
 #include "scratch_folder.h"
+#include "simulated_monitor.h"
 #include "slider_host.h"
 
 namespace {
@@ -101,4 +103,37 @@ TEST_F(ShutdownTest, AStartThatDidNotFinishSavesNothing) {
     EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
     MainWndProc(GetParent(FirstDisplay().brightnessSlider), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(GetFileAttributesW(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A brightness key pressed just before the exit: its request waits for the presses to pause, a pause the
+// program does not live to see. The exit sends it at once, so the monitor has what the data file keeps.
+TEST_F(ShutdownTest, ABrightnessKeyRequestStillWaitingIsSentAtTheExitBeforeTheHandlesGo) {
+    SimulatedMonitor monitor("brightness=50\n");
+    ForgetFoundMonitors();
+    FindDisplayControls();
+    ASSERT_NE(FirstMonitorHandle(), nullptr);
+    EnableMonitorSliders(FirstDisplay(), true);
+    const BrightnessKeyChoice savedChoice = brightnessKeyChoice;
+    brightnessKeyChoice = {};
+    HWND savedMain = appState.mainWindow;
+    appState.mainWindow = host_->Window();
+
+    HandleBrightnessHotkey(host_->Window(), kHotkeyBrightnessDown);
+    ASSERT_EQ(GetSliderPosition(FirstDisplay().brightnessSlider), 60) << "the slider moves at once";
+    EXPECT_TRUE(monitor.Calls("SetVCPFeature").empty()) << "the request waits for the presses to pause";
+    ShutDownProgram();
+    const std::vector<SimulatorCall> sent = monitor.Calls("SetVCPFeature"); // no worker's delay: at once
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].code, 0x10);
+    EXPECT_EQ(sent[0].value, 40);
+    EXPECT_EQ(sent[0].handle, reinterpret_cast<unsigned long long>(FirstMonitorHandle()));
+    EXPECT_EQ(SavedBrightness(path_), 60) << "the monitor has what is saved";
+    MSG timer;
+    EXPECT_FALSE(PeekMessageW(&timer, host_->Window(), WM_TIMER, WM_TIMER, PM_NOREMOVE) &&
+                 timer.wParam == IDT_BRIGHTNESS_KEYS)
+        << "nothing is left to send later";
+
+    appState.mainWindow = savedMain;
+    brightnessKeyChoice = savedChoice;
+    ForgetFoundMonitors();
 }

@@ -20,6 +20,7 @@
 #include "app/app_state.h"
 #include "app/brightness_key_input.h"
 #include "app/hotkey_combination.h"
+#include "monitor/display_memory.h"
 #include "monitor/display_settings_store.h"
 #include "app/program_folder.h"
 #include "dialogs/autostart.h"
@@ -99,6 +100,7 @@ class OptionsDialogTest : public ::testing::Test {
         savedKeys_ = brightnessKeyChoice;
         lstrcpynW(savedDataPath_, appState.dataFilePath, kDataFilePathUnits);
         appState.dataFilePath[0] = L'\0';
+        LoadRememberedDisplays(L"");
     }
     void TearDown() override {
         languageFolder = savedFolder_;
@@ -112,8 +114,9 @@ class OptionsDialogTest : public ::testing::Test {
         restartShellOpen = savedShell_;
         optionsWarningBox = savedWarning_;
         ClearLanguageList();
-        // The keys this test registered go with it.
+        // The keys this test registered go with it, and nothing more is written to its files.
         appState.dataFilePath[0] = L'\0';
+        LoadRememberedDisplays(L"");
         ChooseBrightnessKeys(appState.mainWindow, {});
         brightnessKeyChoice = savedKeys_;
         lstrcpynW(appState.dataFilePath, savedDataPath_, kDataFilePathUnits);
@@ -796,6 +799,7 @@ TEST_F(OptionsDialogTest, TheKeysSectionShowsTheChoiceAndApplyStoresAndRegisters
     const std::string before = "[settings]\r\nnewer_choice=7\r\n[display]\r\npath=\\\\?\\DISPLAY#A\r\n"
                                "brightness=40\r\ncontrast=60\r\nvideo=50\r\nlast_seen=3\r\n";
     ASSERT_TRUE(WriteBytes(folder + L"Displays.ini", {before.begin(), before.end()}));
+    LoadRememberedDisplays(appState.dataFilePath); // as the start reads it
     brightnessKeyChoice = {{kModifierControl | kModifierAlt, VK_UP}, {}, false};
     warnings = {};
     optionsWarningBox = RecordWarning;
@@ -837,20 +841,25 @@ TEST_F(OptionsDialogTest, TheKeysSectionShowsTheChoiceAndApplyStoresAndRegisters
     EXPECT_TRUE(brightnessKeyChoice.underPointerOnly);
     EXPECT_FALSE(Free(brightnessKeyChoice.up)) << "registered by Apply";
     EXPECT_FALSE(Free(down)) << "registered by Apply";
-    DisplaySettings stored;
-    const std::string text = FileText(folder + L"Displays.ini");
-    ASSERT_EQ(
-        ParseDisplaySettings(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), stored),
-        DisplaySettingsResult::Ok)
-        << text;
-    EXPECT_EQ(stored.brightnessUpKey, (KeyCombination{kModifierControl | kModifierAlt, VK_UP}));
-    EXPECT_EQ(stored.brightnessDownKey, down);
-    EXPECT_TRUE(stored.keysUnderPointerOnly);
-    ASSERT_EQ(stored.displays.size(), 1u) << "the displays' positions stay";
-    EXPECT_EQ(stored.displays[0].brightnessPosition, 40);
-    ASSERT_EQ(stored.otherSettings.size(), 1u) << "a newer version's choice stays";
-    EXPECT_EQ(GetFileAttributesW((folder + L"DataProfiles.dat").c_str()), INVALID_FILE_ATTRIBUTES)
-        << "the keys never go to the data file";
+    // Stored at Apply, and still there once the exit has written the displays' file again.
+    for (const char* when : {"after Apply", "after the exit"}) {
+        SCOPED_TRACE(when);
+        DisplaySettings stored;
+        const std::string text = FileText(folder + L"Displays.ini");
+        ASSERT_EQ(ParseDisplaySettings(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
+                                       stored),
+                  DisplaySettingsResult::Ok)
+            << text;
+        EXPECT_EQ(stored.brightnessUpKey, (KeyCombination{kModifierControl | kModifierAlt, VK_UP}));
+        EXPECT_EQ(stored.brightnessDownKey, down);
+        EXPECT_TRUE(stored.keysUnderPointerOnly);
+        ASSERT_EQ(stored.displays.size(), 1u) << "the displays' positions stay";
+        EXPECT_EQ(stored.displays[0].brightnessPosition, 40);
+        ASSERT_EQ(stored.otherSettings.size(), 1u) << "a newer version's choice stays";
+        EXPECT_EQ(GetFileAttributesW((folder + L"DataProfiles.dat").c_str()), INVALID_FILE_ATTRIBUTES)
+            << "the keys never go to the data file";
+        SaveRememberedDisplays(); // what the exit and the end of a session write
+    }
 }
 
 // A combination another window registered first: Apply says so in a warning the dialog owns, keeps the
@@ -859,6 +868,7 @@ TEST_F(OptionsDialogTest, ACombinationAnotherWindowHoldsIsReportedAndKeptForTheN
     languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
     const std::wstring folder = FreshScratchFolder(L"taken");
     lstrcpynW(appState.dataFilePath, (folder + L"DataProfiles.dat").c_str(), kDataFilePathUnits);
+    LoadRememberedDisplays(appState.dataFilePath); // no file yet
     brightnessKeyChoice = {};
     warnings = {};
     optionsWarningBox = RecordWarning;
@@ -884,10 +894,38 @@ TEST_F(OptionsDialogTest, ACombinationAnotherWindowHoldsIsReportedAndKeptForTheN
     EXPECT_EQ(brightnessKeyChoice.up, taken) << "kept although taken";
     EXPECT_FALSE(Free({kModifierAlt, 'J'})) << "the free one is registered all the same";
 
+    SaveRememberedDisplays(); // the exit writes the displays' file again
     UnregisterHotKey(holder, 5);
     DestroyWindow(holder);
     brightnessKeyChoice = {};
+    LoadRememberedDisplays(appState.dataFilePath); // the next start
     StartBrightnessKeys(appState.mainWindow);
     EXPECT_EQ(brightnessKeyChoice.up, taken) << "read back from the file";
     EXPECT_FALSE(Free(taken)) << "registered at the next start";
+}
+
+// One combination for both actions: the second registration would fail as if another program held it. The
+// dialog says what is wrong instead, and "Brightness up" keeps the combination.
+TEST_F(OptionsDialogTest, OneCombinationForBothActionsIsSaidSoAndBlamesNoOtherProgram) {
+    languageFolder = ToU16(FreshScratchFolder(L"nolangs"));
+    brightnessKeyChoice = {};
+    warnings = {};
+    optionsWarningBox = RecordWarning;
+    const KeyCombination both{kModifierControl | kModifierShift, 'M'};
+
+    HWND shown = nullptr;
+    ASSERT_TRUE(DriveOptionsDialog([&](HWND dialog) {
+        shown = dialog;
+        for (int id : {IDC_BRIGHTNESS_UP_KEY, IDC_BRIGHTNESS_DOWN_KEY})
+            SendDlgItemMessageW(dialog, id, HKM_SETHOTKEY, MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+        ClickApply(dialog);
+    }));
+
+    ASSERT_EQ(warnings.shown.size(), 1u);
+    EXPECT_EQ(warnings.shown[0].first, shown);
+    EXPECT_EQ(warnings.shown[0].second, WideText(kKeysSame, ToU16(KeyCombinationName(both))))
+        << "not that another program holds it";
+    EXPECT_FALSE(Free(both)) << "registered for Brightness up";
+    EXPECT_EQ(brightnessKeyChoice.up, both);
+    EXPECT_EQ(brightnessKeyChoice.down, both) << "the choice is kept as made";
 }

@@ -102,6 +102,7 @@ TEST_F(DisplaySettingsStoreTest, ADamagedFileIsSetAsideReportedOnceAndNothingIsL
     EXPECT_EQ(loaded, DisplaySettings{}) << "the run goes on with defaults";
     EXPECT_FALSE(Exists(store_.path));
     EXPECT_EQ(ReadText(aside_), damaged) << "the user's file is kept whole under the other name";
+    EXPECT_EQ(ReadText(aside_ + L".1"), "an older damaged copy") << "and the older copy beside it";
 
     load = LoadDisplaySettings(store_, loaded);
     EXPECT_EQ(load.result, DisplaySettingsResult::NotFound);
@@ -146,4 +147,22 @@ TEST_F(DisplaySettingsStoreTest, AFileHeldByAnotherProgramIsWaitedForOrLeftAlone
     EXPECT_FALSE(SaveDisplaySettings(store_, DisplaySettings{}));
     EXPECT_EQ(ReadText(store_.path), stored);
     EXPECT_FALSE(Exists(aside_));
+}
+
+// Every numbered name taken: the damaged file stays where it is, untouched, and this run never writes it.
+TEST_F(DisplaySettingsStoreTest, ADamagedFileWithNoNameFreeToSetItAsideUnderIsLeftAlone) {
+    WriteText(aside_, "damaged copy");
+    for (int number = 1; number <= kMaxOlderDamagedCopies; ++number)
+        WriteText(aside_ + L"." + std::to_wstring(number), "damaged copy " + std::to_string(number));
+    WriteText(store_.path, "[display]\r\nnot a setting\r\n");
+
+    DisplaySettings loaded;
+    const DisplaySettingsLoad load = LoadDisplaySettings(store_, loaded);
+    EXPECT_TRUE(load.tellUser);
+    EXPECT_FALSE(load.setAside);
+    EXPECT_TRUE(store_.leaveAlone);
+    EXPECT_FALSE(SaveDisplaySettings(store_, DisplaySettings{}));
+    EXPECT_EQ(ReadText(store_.path), "[display]\r\nnot a setting\r\n");
+    EXPECT_EQ(ReadText(aside_), "damaged copy");
+    EXPECT_EQ(ReadText(aside_ + L".9"), "damaged copy 9");
 }

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "app/tray.h"
@@ -132,23 +134,31 @@ TEST(MonitorControl, TwoRequestsStartTwoWorkersThatBothSendTheLatestValue) {
     EXPECT_EQ(monitor.StateValue("brightness"), "60");
 }
 
-TEST(MonitorControl, RepeatedRequestIsDroppedAndNothingIsSent) {
-    SimulatedMonitor monitor;
+// A display showing one picture on two physical monitors: each of them hears every new request, once.
+TEST(MonitorControl, RepeatedRequestIsDroppedAndEveryOtherReachesEachMonitorOfTheDisplayOnce) {
+    SimulatedMonitor monitor("monitors=2\n");
     ResetMonitorControl();
     FindDisplayControls();
-    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 0), 1)
-        << "nothing was sent yet, so a first request of 0 goes out";
-    ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 1, 2s).size(), 1u);
+    ASSERT_EQ(FirstDisplay().monitors.size(), 2u);
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 0), 2)
+        << "nothing was sent yet, so a first request of 0 goes out, to each monitor";
+    ASSERT_EQ(monitor.WaitForCalls("SetVCPFeature", 2, 2s).size(), 2u);
     EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 0), 0);
-    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 35), 1);
+    EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 35), 2);
     EXPECT_EQ(SetMonitorContrast(FirstDisplay(), 35), 0);
-    const auto writes = monitor.WaitForCalls("SetVCPFeature", 2, 2s);
+    monitor.WaitForCalls("SetVCPFeature", 4, 2s);
     std::this_thread::sleep_for(600ms);
-    ASSERT_EQ(monitor.Calls("SetVCPFeature").size(), 2u);
-    EXPECT_EQ(writes[0].code, 0x12);
-    EXPECT_EQ(writes[0].value, 1) << "0 is sent as 1";
-    EXPECT_EQ(writes[1].code, 0x12);
-    EXPECT_EQ(writes[1].value, 35);
+    const auto writes = monitor.Calls("SetVCPFeature");
+    std::multiset<std::tuple<unsigned long long, int, long, int>> sent;
+    for (const SimulatorCall& write : writes)
+        sent.insert({write.handle, write.code, write.value, write.result});
+    // 0 is sent as 1; the second request follows the first on each monitor.
+    EXPECT_EQ(sent,
+              (std::multiset<std::tuple<unsigned long long, int, long, int>>{
+                  {0x1001, 0x12, 1, 1}, {0x1002, 0x12, 1, 1}, {0x1001, 0x12, 35, 1}, {0x1002, 0x12, 35, 1}}));
+    ASSERT_EQ(writes.size(), 4u);
+    EXPECT_EQ(writes[2].value, 35);
+    EXPECT_EQ(writes[3].value, 35);
 }
 
 TEST(MonitorControl, ReadingPutsTheMonitorValuesOnTheSlidersWithoutSendingBack) {
