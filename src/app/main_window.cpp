@@ -602,6 +602,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ENDSESSION:
         if (appState.startupFinished) {
             SendPendingBrightnessKeys(window); // the monitors as saved, before Windows ends the program
+            SendPanelLevelsNow(window);
             SaveSettings();
         }
         break;

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/brightness_key_input.h"
 #include "app/tray.h"
+#include "monitor/panel_displays.h"
 #include "monitor/profiles.h"
 #include "platform/dxva2.h"
 
@@ -16,6 +17,7 @@ void ShutDownProgram() {
         // A key pressed just before the exit has moved its slider; its monitor hears it before the handles
         // go.
         SendPendingBrightnessKeys(appState.mainWindow);
+        SendPanelLevelsNow(appState.mainWindow);
         SaveSettings();
     }
     FreeDxva2();

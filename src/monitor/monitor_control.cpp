@@ -285,6 +285,11 @@ int SetMonitorContrast(DisplayControl& display, uint8_t value) {
 }
 
 void SendMonitorBrightnessNow(DisplayControl& display, uint8_t value) {
+    if (display.panel) {
+        RequestPanelLevel(*display.panel, value, nullptr);
+        SendPanelLevelNow(*display.panel);
+        return;
+    }
     for (PhysicalMonitorControl& monitor : display.monitors) {
         const std::optional<uint8_t> send = AcceptMonitorRequest(monitor.lastBrightnessRequest, value);
         if (!send)

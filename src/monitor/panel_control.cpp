@@ -28,6 +28,15 @@ void RequestPanelLevel(DisplayPanel& panel, uint8_t percent, HWND window) {
         SetTimer(window, IDT_PANEL_SEND, kPanelSettleMs, nullptr); // the same id starts the wait again
 }
 
+void SendPanelLevelNow(DisplayPanel& panel) {
+    if (!panel.pendingPercent)
+        return;
+    // Silent either way: the program is ending, and a panel that does not answer now has no later.
+    SetPanelLevel(panel.backlight, *panel.pendingPercent);
+    panel.pendingPercent.reset();
+    panel.sendAttempts = 0;
+}
+
 void ReadPanelIntoSlider(DisplayPanel& panel, HWND slider, const int32_t* storedPosition) {
     if (ReadPanelLevel(panel.backlight) == PanelResult::Done) {
         SendMessageW(slider, TBM_SETPOS, TRUE, PositionFromMonitorValue(panel.backlight.currentLevel));

@@ -28,6 +28,10 @@ void ForgetPanelTip(HWND contrastSlider);
 // Notes percent (0..100) as the level to send once the slider settles, on the window's settle timer.
 void RequestPanelLevel(DisplayPanel& panel, uint8_t percent, HWND window);
 
+// Sends a level still waiting for the slider to settle at once, one call (which waits at most
+// kPanelAnswerWaitMs): for the exit and the end of a session, which no settle timer outlives.
+void SendPanelLevelNow(DisplayPanel& panel);
+
 // Reads the panel's level into the slider. When WMI does not answer, a stored position (no-blocking mode
 // gives one) is set as if the user had moved the slider; else the slider stays where it is.
 void ReadPanelIntoSlider(DisplayPanel& panel, HWND slider, const int32_t* storedPosition);

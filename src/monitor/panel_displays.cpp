@@ -142,6 +142,13 @@ bool HandlePanelTimer(HWND window, WPARAM id) {
     return false;
 }
 
+void SendPanelLevelsNow(HWND window) {
+    KillTimer(window, IDT_PANEL_SEND);
+    for (DisplayControl& display : displayControls)
+        if (display.panel)
+            SendPanelLevelNow(*display.panel);
+}
+
 void ReadPanelsIntoSliders() {
     for (DisplayControl& display : displayControls)
         if (display.panel && display.brightnessSlider && !display.panel->pendingPercent)

@@ -16,6 +16,10 @@ void FindDisplayPanels(HWND window);
 // The window's timers of the panels; false for any other timer.
 bool HandlePanelTimer(HWND window, WPARAM id);
 
+// Every panel's level still waiting to be sent goes at once, before the program ends (its settle timer
+// would not come).
+void SendPanelLevelsNow(HWND window);
+
 // Reads every panel's level into its brightness slider: Windows' own keys and slider change it too.
 void ReadPanelsIntoSliders();
 

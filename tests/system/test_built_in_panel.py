@@ -54,3 +54,11 @@ def test_the_panel_slider_drives_the_backlight_at_an_allowed_level_and_shows_a_l
     assert wine.window()["video"] == 50
     assert monitor.writes() == [], "no factory code"
     assert len(panel.level_sets()) == 1, "Reset sends no level of its own"
+
+    # A level moved just before the exit reaches the panel as the program ends: the data file keeps it.
+    hide_window(person, wine)
+    shown = show_window(person, wine)
+    assert shown["brightness"] == 13
+    person.key("Prior", "Escape")  # one page brighter: 97 %, the panel's 100
+    assert run.wait_for_exit(timeout=30) == 0
+    assert [s["brightness"] for s in panel.level_sets()][1:] == [100]
