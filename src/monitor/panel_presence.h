@@ -16,8 +16,8 @@ constexpr uint32_t kOutputTechnologyInternal = 0x80000000u;
 constexpr uint8_t kBatteryFlagNoBattery = 128;
 
 // True when some display path leaves the computer through an internal connector, or the system runs on a
-// battery: only then are COM and WMI started to look for a panel. Neither proves a panel (Wine reports
-// every display as internal; some laptops report their panel as external), so WMI still decides.
+// battery: only then are COM and WMI started to look for a panel. Neither proves a panel (a desktop on a
+// battery-backed supply may report a battery; some laptops report their panel as external), so WMI decides.
 bool MayHaveBuiltInPanel(const std::vector<uint32_t>& outputTechnologies, uint8_t batteryFlag);
 
 // How often WMI is asked for the panels while it answers "try later" (right after a resume it says "not
