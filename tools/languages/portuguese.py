@@ -30,9 +30,9 @@ TEXTS = {
     "KeysSection": "Teclas de brilho",
     "BrightnessUpKey": "Aumentar brilho",
     "BrightnessDownKey": "Diminuir brilho",
-    "KeysUnderPointer": "Apenas o ecrã sob o ponteiro",
+    "KeysUnderPointer": "Apenas a tela sob o ponteiro",
     "KeyTaken": "Outro programa já usa %s. Escolha outra combinação.",
-    "KeysSame": "Aumentar brilho e Diminuir brilho não podem partilhar %s. Escolha outra combinação para Diminuir brilho.",
+    "KeysSame": "Aumentar brilho e Diminuir brilho não podem compartilhar %s. Escolha outra combinação para Diminuir brilho.",
     "CheckNoBlocingM": "Não bloquear o controle do monitor. Salvar e restaurar os valores, ignorar erros de "
                        "leitura do monitor (recomendado para alguns monitores problemáticos)",
     "Apply": "Aplicar",
