@@ -69,15 +69,30 @@ HELP = [
     ("p", "The two monitor sliders need DDC/CI, a channel through which the computer talks to the monitor over "
           "the video cable. Turn DDC/CI on in the monitor's own on-screen menu (often under Setup, System or "
           "Others). The connection must carry it: DisplayPort, HDMI, DVI and VGA cables usually do, but many "
-          "adapters, docking stations, KVM switches and USB hubs do not. A laptop's built-in screen has no DDC/CI, "
-          "so there only \u201c{VideoBrightnes}\u201d works. Glimra controls the first monitor of the primary "
-          "display."),
+          "adapters, docking stations, KVM switches and USB hubs do not. A laptop's built-in panel has no "
+          "DDC/CI; Glimra sets its backlight through Windows instead (see below)."),
+    ("h", "Several monitors"),
+    ("p", "With several displays Glimra shows one group of three sliders for each, side by side in the order the "
+          "displays stand on the desktop, each group named after its monitor. A group sends only to its own "
+          "monitor (to each monitor of a display that shows one picture on two) and sets only its own display's "
+          "\u201c{VideoBrightnes}\u201d. A monitor that reports a maximum other than 100 gets its own scale: the "
+          "top of its slider sends that maximum. A display plugged in or out while Glimra runs gains or loses "
+          "its group."),
+    ("p", "\u201c{LinkMonitors}\u201d in the menu, shown with two or more displays, ties the groups together: a "
+          "slider moved in one group takes the same slider of every group to the same place. Choose it again to "
+          "untie them."),
+    ("h", "A laptop's built-in panel"),
+    ("p", "A built-in panel has no DDC/CI, but Windows offers its backlight, and Glimra uses it: the panel's "
+          "\u201c{MonitorBrightnes}\u201d sets the backlight just as Windows' own brightness slider does, at the "
+          "nearest step the panel allows, once you release the slider. Its \u201c{ContrastMonitor}\u201d stays "
+          "disabled, since a panel has no contrast control. \u201c{VideoBrightnes}\u201d works as on any "
+          "display. Windows and the laptop's own keys change the backlight too, so Glimra reads the level again "
+          "each time you open its window."),
     ("h", "When the monitor sliders stay disabled"),
     ("p", "Greyed-out monitor sliders mean that the monitor did not answer over DDC/CI when Glimra started. Then:"),
     ("li", "check that DDC/CI is on in the monitor's menu;"),
     ("li", "connect the monitor straight to the computer, without adapters or switches, or try another input "
            "such as DisplayPort or HDMI;"),
-    ("li", "make the monitor you want to control the primary display;"),
     ("li", "end Glimra with \u201c{Exit}\u201d in its menu and start it again;"),
     ("li", "if the monitor accepts new values but answers badly when asked for its current ones, turn on the "
            "no-blocking mode described below."),
@@ -89,9 +104,24 @@ HELP = [
           "them again at the next start and ignores errors in reading the monitor. Leave it off when your monitor "
           "answers normally. The option needs Windows Vista or later."),
     ("h", "The \u201c{ResetSettings}\u201d button"),
-    ("p", "It sends the monitor its own factory-reset command, then reads the monitor's new brightness and "
+    ("p", "It sends each monitor its own factory-reset command, then reads the monitors' new brightness and "
           "contrast back into the sliders. Many monitors reset their colour and picture settings with it as "
-          "well. \u201c{VideoBrightnes}\u201d returns to 0."),
+          "well. \u201c{VideoBrightnes}\u201d returns to 0 on every display; a laptop's built-in panel keeps its "
+          "backlight level."),
+    ("h", "{KeysSection}"),
+    ("p", "Glimra can brighten or dim the screen from the keyboard. In \u201c{Menu}\u201d \u2192 "
+          "\u201c{ProgramSetting}\u201d, under \u201c{KeysSection}\u201d, click the box beside "
+          "\u201c{BrightnessUpKey}\u201d or \u201c{BrightnessDownKey}\u201d, press the combination you want, for "
+          "example Ctrl+Alt+Up, and press \u201c{Apply}\u201d. Both boxes are empty until you fill them, so "
+          "Glimra takes no keys from other programs by itself."),
+    ("p", "Each press moves \u201c{MonitorBrightnes}\u201d by ten (\u201c{VideoBrightnes}\u201d where the "
+          "monitor has no DDC/CI) and shows the new level near the bottom of the screen for a moment. Quick "
+          "presses reach the monitor as one request once you pause. The keys act on every display; "
+          "\u201c{KeysUnderPointer}\u201d narrows them to the display the mouse pointer is on."),
+    ("p", "If another program already holds a combination, Glimra says so and keeps your choice, so it works at "
+          "a later start once that program lets it go. \u201c{BrightnessUpKey}\u201d and "
+          "\u201c{BrightnessDownKey}\u201d cannot share one combination: Glimra then refuses it for "
+          "\u201c{BrightnessDownKey}\u201d."),
     ("h", "Start with Windows"),
     ("p", "On its first start Glimra sets itself to start with Windows. To change that, open \u201c{Menu}\u201d "
           "\u2192 \u201c{ProgramSetting}\u201d, tick or clear \u201c{RunWithSystem}\u201d and press "
@@ -109,8 +139,11 @@ HELP = [
           "page, or simply let it go."),
     ("h", "Where the settings are kept"),
     ("p", "The slider positions and the options are kept in the file {SettingsFile} (type the folder's path into "
-          "the address bar of File Explorer to open it). To start afresh, end Glimra and delete that file. Apart "
-          "from it Glimra stores only its start-with-Windows entry in the registry."),
+          "the address bar of File Explorer to open it). The other displays' slider positions, the "
+          "\u201c{LinkMonitors}\u201d choice and the brightness keys are kept in Displays.ini in the same "
+          "folder. A damaged Displays.ini is kept aside as Displays.ini.damaged, and Glimra says so once. To "
+          "start afresh, end Glimra and delete the two files. Apart from them Glimra stores only its "
+          "start-with-Windows entry in the registry."),
     ("h", "Ending Glimra"),
     ("p", "Choose \u201c{Exit}\u201d in the menu, press Esc in the window, or click the tray icon with the middle "
           "mouse button. The slider positions are saved when Glimra ends."),

@@ -75,15 +75,33 @@ HELP = [
           "dem Monitor spricht. Schalten Sie DDC/CI im Bildschirmmenü des Monitors ein (oft unter „Setup“, "
           "„System“ oder „Sonstiges“). Die Verbindung muss DDC/CI durchreichen: DisplayPort-, HDMI-, DVI- und "
           "VGA-Kabel tun das meist, viele Adapter, Dockingstationen, KVM-Switches und USB-Hubs dagegen nicht. "
-          "Der eingebaute Bildschirm eines Notebooks hat kein DDC/CI; dort wirkt nur „{VideoBrightnes}“. Glimra "
-          "steuert den ersten Monitor der primären Anzeige."),
+          "Der eingebaute Bildschirm eines Notebooks hat kein DDC/CI; seine Hintergrundbeleuchtung stellt Glimra "
+          "stattdessen über Windows ein (siehe unten)."),
+    ("h", "Mehrere Monitore"),
+    ("p", "Bei mehreren Bildschirmen zeigt Glimra für jeden eine Gruppe aus drei Reglern, nebeneinander in der "
+          "Reihenfolge, in der die Bildschirme auf dem Desktop angeordnet sind, jede nach ihrem Monitor benannt. "
+          "Eine Gruppe sendet nur an ihren eigenen Monitor (an jeden Monitor einer Anzeige, die ein Bild auf "
+          "zwei Monitoren zeigt) und stellt nur die „{VideoBrightnes}“ ihres eigenen Bildschirms ein. Ein "
+          "Monitor, der einen anderen Höchstwert als 100 meldet, erhält eine eigene Skala: Das obere Ende seines "
+          "Reglers sendet diesen Höchstwert. Ein Bildschirm, der bei laufendem Glimra angeschlossen oder "
+          "getrennt wird, erhält oder verliert seine Gruppe."),
+    ("p", "„{LinkMonitors}“ im Menü (nur bei zwei oder mehr Bildschirmen vorhanden) koppelt die Gruppen: Ein in "
+          "einer Gruppe bewegter Regler stellt denselben Regler jeder Gruppe auf dieselbe Stelle. Wählen Sie den "
+          "Eintrag erneut, um die Kopplung zu lösen."),
+    ("h", "Der eingebaute Bildschirm eines Notebooks"),
+    ("p", "Ein eingebauter Bildschirm hat kein DDC/CI, aber Windows stellt seine Hintergrundbeleuchtung bereit, "
+          "und Glimra nutzt sie: „{MonitorBrightnes}“ dieses Bildschirms stellt die Beleuchtung ein wie der "
+          "Helligkeitsregler von Windows selbst, auf die nächste Stufe, die der Bildschirm erlaubt, sobald Sie "
+          "den Regler loslassen. „{ContrastMonitor}“ bleibt gesperrt, da ein solcher Bildschirm keine "
+          "Kontrastregelung hat. „{VideoBrightnes}“ wirkt wie an jedem Bildschirm. Auch Windows und die Tasten "
+          "des Notebooks ändern die Beleuchtung, deshalb liest Glimra ihre Stufe bei jedem Öffnen des Fensters "
+          "neu."),
     ("h", "Wenn die Monitorregler gesperrt bleiben"),
     ("p", "Ausgegraute Monitorregler bedeuten, dass der Monitor beim Start von Glimra nicht per DDC/CI "
           "geantwortet hat. Dann:"),
     ("li", "prüfen Sie, ob DDC/CI im Menü des Monitors eingeschaltet ist;"),
     ("li", "schließen Sie den Monitor direkt am Computer an, ohne Adapter oder Umschalter, oder versuchen Sie "
            "einen anderen Eingang, etwa DisplayPort oder HDMI;"),
-    ("li", "machen Sie den gewünschten Monitor zur primären Anzeige;"),
     ("li", "beenden Sie Glimra mit „{Exit}“ im Menü und starten Sie es neu;"),
     ("li", "nimmt der Monitor neue Werte an, meldet aber seine aktuellen schlecht, schalten Sie den unten "
            "beschriebenen Modus ohne Sperre ein."),
@@ -95,9 +113,25 @@ HELP = [
           "Start wieder ein und übergeht Lesefehler. Lassen Sie den Modus aus, wenn Ihr Monitor normal antwortet. "
           "Die Option gibt es ab Windows Vista."),
     ("h", "Die Schaltfläche „{ResetSettings}“"),
-    ("p", "Sie sendet dem Monitor seinen eigenen Befehl zum Zurücksetzen auf die Werkseinstellungen und liest "
-          "danach die neue Helligkeit und den neuen Kontrast des Monitors in die Regler. Viele Monitore setzen "
-          "dabei auch Farb- und Bildeinstellungen zurück. „{VideoBrightnes}“ kehrt auf 0 zurück."),
+    ("p", "Sie sendet jedem Monitor seinen eigenen Befehl zum Zurücksetzen auf die Werkseinstellungen und liest "
+          "danach die neue Helligkeit und den neuen Kontrast der Monitore in die Regler. Viele Monitore setzen "
+          "dabei auch Farb- und Bildeinstellungen zurück. „{VideoBrightnes}“ kehrt an jedem Bildschirm auf 0 "
+          "zurück; die Beleuchtung des eingebauten Notebook-Bildschirms bleibt, wie sie ist."),
+    ("h", "{KeysSection}"),
+    ("p", "Glimra kann den Bildschirm über die Tastatur heller oder dunkler stellen. Klicken Sie in „{Menu}“ → "
+          "„{ProgramSetting}“ unter „{KeysSection}“ in das Feld neben „{BrightnessUpKey}“ oder "
+          "„{BrightnessDownKey}“, drücken Sie die gewünschte Kombination, zum Beispiel Strg+Alt+Pfeil nach oben, "
+          "und klicken Sie auf „{Apply}“. Beide Felder bleiben leer, bis Sie sie füllen; von sich aus nimmt "
+          "Glimra anderen Programmen also keine Tasten weg."),
+    ("p", "Jeder Tastendruck verschiebt „{MonitorBrightnes}“ um zehn („{VideoBrightnes}“, wo der Monitor kein "
+          "DDC/CI hat) und zeigt die neue Stufe kurz am unteren Bildschirmrand. Rasch aufeinanderfolgende "
+          "Tastendrücke erreichen den Monitor als eine einzige Anfrage, sobald Sie innehalten. Die Tasten wirken "
+          "auf alle Bildschirme; „{KeysUnderPointer}“ beschränkt sie auf den Bildschirm, auf dem der Mauszeiger "
+          "steht."),
+    ("p", "Belegt bereits ein anderes Programm eine Kombination, meldet Glimra das und behält Ihre Wahl, sodass "
+          "sie bei einem späteren Start wirkt, sobald das Programm sie freigibt. „{BrightnessUpKey}“ und "
+          "„{BrightnessDownKey}“ können nicht dieselbe Kombination haben: Glimra lehnt sie dann für "
+          "„{BrightnessDownKey}“ ab."),
     ("h", "Mit Windows starten"),
     ("p", "Beim ersten Start richtet Glimra den Autostart mit Windows ein. Um das zu ändern, öffnen Sie "
           "„{Menu}“ → „{ProgramSetting}“, setzen oder entfernen das Häkchen bei „{RunWithSystem}“ und klicken "
@@ -114,8 +148,11 @@ HELP = [
           "soll. Ein Klick auf eine Meldung öffnet ihre Webseite; Sie können sie aber auch einfach übergehen."),
     ("h", "Wo die Einstellungen liegen"),
     ("p", "Die Reglerstellungen und Optionen stehen in der Datei {SettingsFile} (geben Sie den Pfad des Ordners "
-          "in die Adressleiste des Explorers ein, um ihn zu öffnen). Für einen Neuanfang beenden Sie Glimra und "
-          "löschen diese Datei. Außer ihr speichert Glimra nur seinen Autostart-Eintrag in der Registrierung."),
+          "in die Adressleiste des Explorers ein, um ihn zu öffnen). Die Reglerstellungen der weiteren "
+          "Bildschirme, die Wahl „{LinkMonitors}“ und die Helligkeitstasten stehen in Displays.ini im selben "
+          "Ordner. Eine beschädigte Displays.ini legt Glimra als Displays.ini.damaged beiseite und sagt es "
+          "einmal. Für einen Neuanfang beenden Sie Glimra und löschen beide Dateien. Außer ihnen speichert "
+          "Glimra nur seinen Autostart-Eintrag in der Registrierung."),
     ("h", "Glimra beenden"),
     ("p", "Wählen Sie „{Exit}“ im Menü, drücken Sie Esc im Fenster oder klicken Sie mit der mittleren Maustaste "
           "auf das Symbol im Infobereich. Die Reglerstellungen werden beim Beenden gespeichert."),

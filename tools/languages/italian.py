@@ -69,18 +69,35 @@ HELP = [
            "successivo; Esc chiude Glimra."),
     ("h", "DDC/CI: come Glimra comunica con il monitor"),
     ("p", "I due cursori del monitor richiedono DDC/CI, un canale attraverso cui il computer comunica con il "
-          "monitor tramite il cavo video. Attiva DDC/CI nel menu a schermo del monitor (spesso in «Impostazioni», "
-          "«Sistema» o «Altro»). Il collegamento deve trasmetterlo: i cavi DisplayPort, HDMI, DVI e VGA di solito "
-          "lo fanno, ma molti adattatori, docking station, switch KVM e hub USB no. Lo schermo integrato di un "
-          "portatile non ha DDC/CI, quindi lì funziona solo «{VideoBrightnes}». Glimra controlla il primo "
-          "monitor dello schermo principale."),
+          "monitor tramite il cavo video. Attiva DDC/CI nel menu a schermo del monitor (spesso in "
+          "«Impostazioni», «Sistema» o «Altro»). Il collegamento deve trasmetterlo: i cavi DisplayPort, HDMI, "
+          "DVI e VGA di solito lo fanno, ma molti adattatori, docking station, switch KVM e hub USB no. Lo "
+          "schermo integrato di un portatile non ha DDC/CI; Glimra ne regola la retroilluminazione tramite "
+          "Windows (vedi sotto)."),
+    ("h", "Più monitor"),
+    ("p", "Con più schermi Glimra mostra un gruppo di tre cursori per ogni schermo, affiancati nell'ordine in "
+          "cui gli schermi sono disposti sul desktop, ciascuno con il nome del suo monitor. Un gruppo invia solo "
+          "al proprio monitor (a ogni monitor di uno schermo che mostra la stessa immagine su due) e regola solo "
+          "la «{VideoBrightnes}» del proprio schermo. Un monitor che indica un massimo diverso da 100 ha una "
+          "propria scala: la cima del suo cursore invia quel massimo. Uno schermo collegato o scollegato mentre "
+          "Glimra è in esecuzione acquista o perde il suo gruppo."),
+    ("p", "«{LinkMonitors}» nel menu, presente con due o più schermi, collega i gruppi: un cursore spostato in "
+          "un gruppo porta lo stesso cursore di ogni gruppo nella stessa posizione. Sceglilo di nuovo per "
+          "scollegarli."),
+    ("h", "Lo schermo integrato di un portatile"),
+    ("p", "Uno schermo integrato non ha DDC/CI, ma Windows dà accesso alla sua retroilluminazione e Glimra la "
+          "usa: la «{MonitorBrightnes}» di questo schermo regola la retroilluminazione come il cursore della "
+          "luminosità di Windows stesso, al passo più vicino consentito dallo schermo, appena rilasci il "
+          "cursore. Il suo «{ContrastMonitor}» resta disattivato, perché uno schermo così non ha una regolazione "
+          "del contrasto. La «{VideoBrightnes}» funziona come su qualsiasi schermo. Anche Windows e i tasti del "
+          "portatile cambiano la retroilluminazione, quindi Glimra ne rilegge il livello ogni volta che apri la "
+          "sua finestra."),
     ("h", "Se i cursori del monitor restano disattivati"),
     ("p", "I cursori del monitor in grigio indicano che il monitor non ha risposto tramite DDC/CI all'avvio di "
           "Glimra. In questo caso:"),
     ("li", "controlla che DDC/CI sia attivo nel menu del monitor;"),
     ("li", "collega il monitor direttamente al computer, senza adattatori o commutatori, oppure prova un altro "
            "ingresso, ad esempio DisplayPort o HDMI;"),
-    ("li", "imposta il monitor da controllare come schermo principale;"),
     ("li", "chiudi Glimra con «{Exit}» nel suo menu e riavvialo;"),
     ("li", "se il monitor accetta nuovi valori ma comunica male quelli attuali, attiva la modalità senza blocco "
            "descritta sotto."),
@@ -92,9 +109,25 @@ HELP = [
           "reimposta all'avvio successivo e ignora gli errori di lettura. Lasciala disattivata se il monitor "
           "risponde normalmente. L'opzione richiede Windows Vista o versioni successive."),
     ("h", "Il pulsante «{ResetSettings}»"),
-    ("p", "Invia al monitor il suo comando di ripristino dei valori di fabbrica, poi legge nei cursori la nuova "
-          "luminosità e il nuovo contrasto del monitor. Molti monitor ripristinano anche le impostazioni di "
-          "colore e immagine. «{VideoBrightnes}» torna a 0."),
+    ("p", "Invia a ogni monitor il suo comando di ripristino dei valori di fabbrica, poi legge nei cursori la "
+          "nuova luminosità e il nuovo contrasto dei monitor. Molti monitor ripristinano anche le impostazioni "
+          "di colore e immagine. «{VideoBrightnes}» torna a 0 su ogni schermo; la retroilluminazione dello "
+          "schermo integrato di un portatile mantiene il suo livello."),
+    ("h", "{KeysSection}"),
+    ("p", "Glimra può schiarire o scurire lo schermo dalla tastiera. In «{Menu}» → «{ProgramSetting}», sotto "
+          "«{KeysSection}», fai clic nella casella accanto a «{BrightnessUpKey}» o «{BrightnessDownKey}», premi "
+          "la combinazione che vuoi, per esempio Ctrl+Alt+Freccia su, e fai clic su «{Apply}». Le due caselle "
+          "restano vuote finché non le riempi, quindi Glimra non toglie di sua iniziativa alcun tasto ad altri "
+          "programmi."),
+    ("p", "Ogni pressione sposta la «{MonitorBrightnes}» di dieci (la «{VideoBrightnes}» dove il monitor non ha "
+          "DDC/CI) e mostra per un momento il nuovo livello vicino al bordo inferiore dello schermo. Le "
+          "pressioni rapide arrivano al monitor come un'unica richiesta appena fai una pausa. I tasti agiscono "
+          "su tutti gli schermi; «{KeysUnderPointer}» li limita allo schermo su cui si trova il puntatore del "
+          "mouse."),
+    ("p", "Se un altro programma usa già una combinazione, Glimra lo segnala e conserva la tua scelta, che "
+          "funzionerà a un avvio successivo quando quel programma la libera. «{BrightnessUpKey}» e "
+          "«{BrightnessDownKey}» non possono condividere una combinazione: Glimra la rifiuta allora per "
+          "«{BrightnessDownKey}»."),
     ("h", "Avvio con Windows"),
     ("p", "Al primo avvio Glimra si imposta per avviarsi con Windows. Per cambiare, apri «{Menu}» → "
           "«{ProgramSetting}», seleziona o deseleziona «{RunWithSystem}» e fai clic su «{Apply}». La voce è il "
@@ -111,9 +144,11 @@ HELP = [
           "sua pagina web, oppure ignoralo."),
     ("h", "Dove sono salvate le impostazioni"),
     ("p", "Le posizioni dei cursori e le opzioni sono salvate nel file {SettingsFile} (digita il percorso della "
-          "cartella nella barra degli indirizzi di Esplora file per aprirla). Per ricominciare da capo, chiudi "
-          "Glimra ed elimina quel file. Oltre a questo, Glimra salva solo la sua voce di avvio automatico nel "
-          "registro."),
+          "cartella nella barra degli indirizzi di Esplora file per aprirla). Le posizioni dei cursori degli "
+          "altri schermi, la scelta «{LinkMonitors}» e i tasti di luminosità sono salvati in Displays.ini, nella "
+          "stessa cartella. Un Displays.ini danneggiato viene messo da parte come Displays.ini.damaged e Glimra "
+          "lo segnala una volta. Per ricominciare da capo, chiudi Glimra ed elimina i due file. Oltre a questi, "
+          "Glimra salva solo la sua voce di avvio automatico nel registro."),
     ("h", "Chiudere Glimra"),
     ("p", "Scegli «{Exit}» nel menu, premi Esc nella finestra oppure fai clic sull'icona nell'area di notifica con "
           "il pulsante centrale del mouse. Le posizioni dei cursori vengono salvate alla chiusura."),

@@ -69,18 +69,33 @@ HELP = [
            "Esc zamyka program Glimra."),
     ("h", "DDC/CI: jak Glimra porozumiewa się z monitorem"),
     ("p", "Oba suwaki monitora wymagają DDC/CI, kanału, przez który komputer porozumiewa się z monitorem przez "
-          "kabel wideo. Włącz DDC/CI w menu ekranowym samego monitora (często w sekcji „Ustawienia”, „System” lub "
-          "„Inne”). Połączenie musi go przenosić: kable DisplayPort, HDMI, DVI i VGA zwykle to robią, ale wiele "
-          "przejściówek, stacji dokujących, przełączników KVM i koncentratorów USB nie. Wbudowany ekran laptopa "
-          "nie ma DDC/CI, więc działa na nim tylko „{VideoBrightnes}”. Glimra steruje pierwszym monitorem "
-          "ekranu głównego."),
+          "kabel wideo. Włącz DDC/CI w menu ekranowym samego monitora (często w sekcji „Ustawienia”, „System” "
+          "lub „Inne”). Połączenie musi go przenosić: kable DisplayPort, HDMI, DVI i VGA zwykle to robią, ale "
+          "wiele przejściówek, stacji dokujących, przełączników KVM i koncentratorów USB nie. Wbudowany ekran "
+          "laptopa nie ma DDC/CI; jego podświetlenie Glimra ustawia przez system Windows (zob. niżej)."),
+    ("h", "Kilka monitorów"),
+    ("p", "Przy kilku ekranach Glimra pokazuje dla każdego grupę trzech suwaków, obok siebie w kolejności, w "
+          "jakiej ekrany są ułożone na pulpicie, a każda grupa nosi nazwę swojego monitora. Grupa wysyła tylko "
+          "do swojego monitora (do każdego monitora ekranu, który pokazuje jeden obraz na dwóch) i ustawia tylko "
+          "„{VideoBrightnes}” swojego ekranu. Monitor, który podaje maksimum inne niż 100, dostaje własną skalę: "
+          "górny koniec suwaka wysyła to maksimum. Ekran podłączony lub odłączony w czasie działania programu "
+          "zyskuje lub traci swoją grupę."),
+    ("p", "„{LinkMonitors}” w menu, dostępne przy dwóch lub więcej ekranach, łączy grupy: suwak przesunięty w "
+          "jednej grupie ustawia ten sam suwak każdej grupy w tym samym położeniu. Wybierz tę pozycję ponownie, "
+          "aby je rozłączyć."),
+    ("h", "Wbudowany ekran laptopa"),
+    ("p", "Wbudowany ekran nie ma DDC/CI, ale Windows udostępnia jego podświetlenie i Glimra z tego korzysta: "
+          "„{MonitorBrightnes}” tego ekranu ustawia podświetlenie tak samo jak suwak jasności samego systemu "
+          "Windows, na najbliższy stopień, na jaki pozwala ekran, gdy tylko puścisz suwak. „{ContrastMonitor}” "
+          "pozostaje nieaktywny, bo taki ekran nie ma regulacji kontrastu. „{VideoBrightnes}” działa jak na "
+          "każdym ekranie. Podświetlenie zmieniają też Windows i klawisze laptopa, dlatego Glimra odczytuje jego "
+          "poziom na nowo przy każdym otwarciu okna."),
     ("h", "Gdy suwaki monitora pozostają nieaktywne"),
     ("p", "Szare suwaki monitora oznaczają, że monitor nie odpowiedział przez DDC/CI przy uruchomieniu programu "
           "Glimra. Wtedy:"),
     ("li", "sprawdź, czy DDC/CI jest włączone w menu monitora;"),
     ("li", "podłącz monitor bezpośrednio do komputera, bez przejściówek i przełączników, albo spróbuj innego "
            "wejścia, na przykład DisplayPort lub HDMI;"),
-    ("li", "ustaw monitor, którym chcesz sterować, jako ekran główny;"),
     ("li", "zamknij program poleceniem „{Exit}” w jego menu i uruchom go ponownie;"),
     ("li", "jeśli monitor przyjmuje nowe wartości, ale źle podaje bieżące, włącz opisany niżej tryb bez "
            "blokowania."),
@@ -92,9 +107,23 @@ HELP = [
           "uruchomieniu i pomija błędy odczytu. Jeśli monitor odpowiada normalnie, pozostaw tryb wyłączony. "
           "Opcja wymaga systemu Windows Vista lub nowszego."),
     ("h", "Przycisk „{ResetSettings}”"),
-    ("p", "Wysyła do monitora jego własne polecenie przywrócenia ustawień fabrycznych, a następnie odczytuje do "
-          "suwaków nową jasność i nowy kontrast monitora. Wiele monitorów przywraca przy tym także ustawienia "
-          "kolorów i obrazu. „{VideoBrightnes}” wraca do 0."),
+    ("p", "Wysyła do każdego monitora jego własne polecenie przywrócenia ustawień fabrycznych, a następnie "
+          "odczytuje do suwaków nową jasność i nowy kontrast monitorów. Wiele monitorów przywraca przy tym także "
+          "ustawienia kolorów i obrazu. „{VideoBrightnes}” wraca do 0 na każdym ekranie; podświetlenie "
+          "wbudowanego ekranu laptopa zachowuje swój poziom."),
+    ("h", "{KeysSection}"),
+    ("p", "Glimra potrafi rozjaśniać i przyciemniać ekran z klawiatury. W „{Menu}” → „{ProgramSetting}”, w "
+          "sekcji „{KeysSection}”, kliknij pole obok „{BrightnessUpKey}” lub „{BrightnessDownKey}”, naciśnij "
+          "wybraną kombinację, na przykład Ctrl+Alt+Strzałka w górę, i kliknij „{Apply}”. Oba pola są puste, "
+          "dopóki ich nie wypełnisz, więc Glimra sama nie zabiera klawiszy innym programom."),
+    ("p", "Każde naciśnięcie przesuwa „{MonitorBrightnes}” o dziesięć („{VideoBrightnes}”, gdy monitor nie ma "
+          "DDC/CI) i na chwilę pokazuje nowy poziom przy dolnej krawędzi ekranu. Szybkie naciśnięcia docierają "
+          "do monitora jako jedno żądanie, gdy zrobisz przerwę. Klawisze działają na wszystkie ekrany; "
+          "„{KeysUnderPointer}” ogranicza je do ekranu, na którym jest wskaźnik myszy."),
+    ("p", "Jeśli inny program używa już kombinacji, Glimra to zgłasza i zachowuje Twój wybór: zadziała on przy "
+          "jednym z kolejnych uruchomień, gdy tamten program ją zwolni. „{BrightnessUpKey}” i "
+          "„{BrightnessDownKey}” nie mogą używać tej samej kombinacji: Glimra odrzuca ją wtedy dla "
+          "„{BrightnessDownKey}”."),
     ("h", "Uruchamianie z systemem Windows"),
     ("p", "Przy pierwszym uruchomieniu Glimra ustawia się tak, by startować razem z systemem Windows. Aby to "
           "zmienić, otwórz „{Menu}” → „{ProgramSetting}”, zaznacz lub wyczyść pole „{RunWithSystem}” i kliknij "
@@ -111,8 +140,10 @@ HELP = [
           "prostu go pomiń."),
     ("h", "Gdzie są przechowywane ustawienia"),
     ("p", "Położenia suwaków i opcje są zapisane w pliku {SettingsFile} (aby otworzyć folder, wpisz jego ścieżkę "
-          "w pasku adresu Eksploratora plików). Aby zacząć od nowa, zamknij program Glimra i usuń ten plik. Poza "
-          "nim Glimra zapisuje tylko swój wpis autostartu w rejestrze."),
+          "w pasku adresu Eksploratora plików). Położenia suwaków pozostałych ekranów, wybór „{LinkMonitors}” i "
+          "klawisze jasności są zapisane w pliku Displays.ini w tym samym folderze. Uszkodzony plik Displays.ini "
+          "zostaje odłożony jako Displays.ini.damaged, a Glimra raz o tym informuje. Aby zacząć od nowa, zamknij "
+          "program Glimra i usuń oba pliki. Poza nimi Glimra zapisuje tylko swój wpis autostartu w rejestrze."),
     ("h", "Zamykanie programu"),
     ("p", "Wybierz „{Exit}” w menu, naciśnij Esc w oknie albo kliknij ikonę w obszarze powiadomień środkowym "
           "przyciskiem myszy. Położenia suwaków są zapisywane przy zamykaniu programu."),

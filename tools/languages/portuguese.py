@@ -30,9 +30,9 @@ TEXTS = {
     "KeysSection": "Teclas de brilho",
     "BrightnessUpKey": "Aumentar brilho",
     "BrightnessDownKey": "Diminuir brilho",
-    "KeysUnderPointer": "Apenas o ecrã sob o ponteiro",
+    "KeysUnderPointer": "Apenas a tela sob o ponteiro",
     "KeyTaken": "Outro programa já usa %s. Escolha outra combinação.",
-    "KeysSame": "Aumentar brilho e Diminuir brilho não podem partilhar %s. Escolha outra combinação para Diminuir brilho.",
+    "KeysSame": "Aumentar brilho e Diminuir brilho não podem compartilhar %s. Escolha outra combinação para Diminuir brilho.",
     "CheckNoBlocingM": "Não bloquear o controle do monitor. Salvar e restaurar os valores, ignorar erros de "
                        "leitura do monitor (recomendado para alguns monitores problemáticos)",
     "Apply": "Aplicar",
@@ -70,17 +70,32 @@ HELP = [
     ("h", "DDC/CI: como o Glimra conversa com o monitor"),
     ("p", "Os dois controles do monitor precisam de DDC/CI, um canal pelo qual o computador conversa com o "
           "monitor pelo cabo de vídeo. Ative o DDC/CI no menu na tela do próprio monitor (geralmente em "
-          "“Configuração”, “Sistema” ou “Outros”). A conexão precisa transmiti-lo: cabos DisplayPort, HDMI, DVI e "
-          "VGA costumam transmitir, mas muitos adaptadores, docks, comutadores KVM e hubs USB não. A tela "
-          "embutida de um notebook não tem DDC/CI; nela só funciona “{VideoBrightnes}”. O Glimra controla o "
-          "primeiro monitor da tela principal."),
+          "“Configuração”, “Sistema” ou “Outros”). A conexão precisa transmiti-lo: cabos DisplayPort, HDMI, DVI "
+          "e VGA costumam transmitir, mas muitos adaptadores, docks, comutadores KVM e hubs USB não. A tela "
+          "embutida de um notebook não tem DDC/CI; o Glimra ajusta a retroiluminação dela pelo Windows (veja "
+          "abaixo)."),
+    ("h", "Vários monitores"),
+    ("p", "Com várias telas, o Glimra mostra um grupo de três controles para cada tela, lado a lado na ordem em "
+          "que as telas estão dispostas na área de trabalho, cada grupo com o nome do seu monitor. Um grupo "
+          "envia só para o próprio monitor (para cada monitor de uma tela que mostra a mesma imagem em dois) e "
+          "ajusta só o “{VideoBrightnes}” da própria tela. Um monitor que informa um máximo diferente de 100 "
+          "recebe uma escala própria: o topo do controle envia esse máximo. Uma tela conectada ou desconectada "
+          "com o Glimra em execução ganha ou perde o seu grupo."),
+    ("p", "“{LinkMonitors}” no menu, presente com duas ou mais telas, vincula os grupos: um controle movido em "
+          "um grupo leva o mesmo controle de cada grupo à mesma posição. Escolha-o de novo para desvinculá-los."),
+    ("h", "A tela embutida de um notebook"),
+    ("p", "Uma tela embutida não tem DDC/CI, mas o Windows dá acesso à retroiluminação dela, e o Glimra a usa: o "
+          "“{MonitorBrightnes}” dessa tela ajusta a retroiluminação como o próprio controle de brilho do "
+          "Windows, no passo mais próximo que a tela permite, assim que você solta o controle. O "
+          "“{ContrastMonitor}” dela continua desativado, pois uma tela assim não tem ajuste de contraste. O "
+          "“{VideoBrightnes}” funciona como em qualquer tela. O Windows e as teclas do notebook também mudam a "
+          "retroiluminação, por isso o Glimra lê o nível de novo cada vez que você abre a janela."),
     ("h", "Quando os controles do monitor continuam desativados"),
     ("p", "Controles do monitor em cinza significam que o monitor não respondeu por DDC/CI quando o Glimra foi "
           "iniciado. Nesse caso:"),
     ("li", "verifique se o DDC/CI está ativado no menu do monitor;"),
     ("li", "ligue o monitor diretamente ao computador, sem adaptadores nem comutadores, ou tente outra entrada, "
            "como DisplayPort ou HDMI;"),
-    ("li", "defina o monitor que você quer controlar como tela principal;"),
     ("li", "feche o Glimra com “{Exit}” no menu e inicie-o de novo;"),
     ("li", "se o monitor aceita novos valores mas informa mal os atuais, ative o modo sem bloqueio descrito "
            "abaixo."),
@@ -92,9 +107,24 @@ HELP = [
           "próxima inicialização e ignora erros de leitura. Deixe-o desligado se o monitor responde normalmente. "
           "A opção requer o Windows Vista ou posterior."),
     ("h", "O botão “{ResetSettings}”"),
-    ("p", "Ele envia ao monitor o próprio comando de restauração de fábrica e depois lê nos controles o novo "
-          "brilho e o novo contraste do monitor. Muitos monitores também restauram as configurações de cor e "
-          "imagem. “{VideoBrightnes}” volta a 0."),
+    ("p", "Ele envia a cada monitor o próprio comando de restauração de fábrica e depois lê nos controles o novo "
+          "brilho e o novo contraste dos monitores. Muitos monitores também restauram as configurações de cor e "
+          "imagem. “{VideoBrightnes}” volta a 0 em cada tela; a retroiluminação da tela embutida de um notebook "
+          "mantém o nível."),
+    ("h", "{KeysSection}"),
+    ("p", "O Glimra pode aumentar ou diminuir o brilho da tela pelo teclado. Em “{Menu}” → “{ProgramSetting}”, "
+          "em “{KeysSection}”, clique na caixa ao lado de “{BrightnessUpKey}” ou “{BrightnessDownKey}”, "
+          "pressione a combinação desejada, por exemplo Ctrl+Alt+Seta para cima, e clique em “{Apply}”. As duas "
+          "caixas ficam vazias até você preenchê-las, então o Glimra não toma por conta própria nenhuma tecla de "
+          "outros programas."),
+    ("p", "Cada toque move o “{MonitorBrightnes}” em dez (o “{VideoBrightnes}” onde o monitor não tem DDC/CI) e "
+          "mostra o novo nível por um instante perto da parte de baixo da tela. Toques rápidos chegam ao monitor "
+          "como um único pedido assim que você faz uma pausa. As teclas agem em todas as telas; "
+          "“{KeysUnderPointer}” as limita à tela em que está o ponteiro do mouse."),
+    ("p", "Se outro programa já usa uma combinação, o Glimra avisa e guarda a sua escolha, que passa a funcionar "
+          "em uma próxima inicialização quando aquele programa a liberar. “{BrightnessUpKey}” e "
+          "“{BrightnessDownKey}” não podem compartilhar uma combinação: o Glimra a recusa então para "
+          "“{BrightnessDownKey}”."),
     ("h", "Iniciar com o Windows"),
     ("p", "Na primeira inicialização, o Glimra se configura para iniciar com o Windows. Para mudar isso, abra "
           "“{Menu}” → “{ProgramSetting}”, marque ou desmarque “{RunWithSystem}” e clique em “{Apply}”. A entrada é "
@@ -111,8 +141,11 @@ HELP = [
           "dela, ou simplesmente ignore-a."),
     ("h", "Onde as configurações ficam guardadas"),
     ("p", "As posições dos controles e as opções ficam no arquivo {SettingsFile} (digite o caminho da pasta na "
-          "barra de endereços do Explorador de Arquivos para abri-la). Para começar do zero, feche o Glimra e "
-          "exclua esse arquivo. Além dele, o Glimra só guarda a entrada de inicialização automática no Registro."),
+          "barra de endereços do Explorador de Arquivos para abri-la). As posições dos controles das outras "
+          "telas, a opção “{LinkMonitors}” e as teclas de brilho ficam em Displays.ini, na mesma pasta. Um "
+          "Displays.ini danificado é guardado à parte como Displays.ini.damaged, e o Glimra avisa uma vez. Para "
+          "começar do zero, feche o Glimra e exclua os dois arquivos. Além deles, o Glimra só guarda a entrada "
+          "de inicialização automática no Registro."),
     ("h", "Fechar o Glimra"),
     ("p", "Escolha “{Exit}” no menu, pressione Esc na janela ou clique no ícone da área de notificação com o "
           "botão do meio do mouse. As posições dos controles são salvas quando o Glimra é fechado."),

@@ -72,15 +72,31 @@ HELP = [
           "konuştuğu bir kanaldır. DDC/CI'yı monitörün kendi ekran menüsünden açın (çoğunlukla \"Kurulum\", "
           "\"Sistem\" veya \"Diğer\" altında). Bağlantı da onu taşımalıdır: DisplayPort, HDMI, DVI ve VGA "
           "kabloları genellikle taşır, ancak birçok dönüştürücü, yerleştirme istasyonu, KVM anahtarı ve USB "
-          "çoklayıcı taşımaz. Dizüstü bilgisayarın yerleşik ekranında DDC/CI yoktur; orada yalnızca "
-          "\"{VideoBrightnes}\" çalışır. Glimra, birincil ekranın ilk monitörünü denetler."),
+          "çoklayıcı taşımaz. Dizüstü bilgisayarın yerleşik ekranında DDC/CI yoktur; Glimra onun arka ışığını "
+          "Windows üzerinden ayarlar (aşağıya bakın)."),
+    ("h", "Birden çok monitör"),
+    ("p", "Birden çok ekran varsa Glimra her ekran için üç kaydırıcılı bir grup gösterir; gruplar, ekranların "
+          "masaüstündeki sırasıyla yan yana durur ve her biri kendi monitörünün adını taşır. Bir grup yalnızca "
+          "kendi monitörüne (tek görüntüyü iki monitörde gösteren bir ekranın her monitörüne) gönderir ve "
+          "yalnızca kendi ekranının \"{VideoBrightnes}\" değerini ayarlar. En yüksek değeri 100'den farklı olan "
+          "bir monitör kendi ölçeğini alır: kaydırıcısının tepesi bu en yüksek değeri gönderir. Glimra "
+          "çalışırken takılan veya çıkarılan bir ekran grubunu kazanır veya kaybeder."),
+    ("p", "Menüdeki \"{LinkMonitors}\" (iki veya daha çok ekran varken görünür) grupları birbirine bağlar: bir "
+          "grupta kaydırılan kaydırıcı, her gruptaki aynı kaydırıcıyı aynı konuma getirir. Bağı çözmek için onu "
+          "yeniden seçin."),
+    ("h", "Dizüstü bilgisayarın yerleşik ekranı"),
+    ("p", "Yerleşik ekranda DDC/CI yoktur, ancak Windows onun arka ışığına erişim sağlar ve Glimra bunu "
+          "kullanır: bu ekranın \"{MonitorBrightnes}\" kaydırıcısı, Windows'un kendi parlaklık kaydırıcısı gibi "
+          "arka ışığı ayarlar; kaydırıcıyı bıraktığınızda ekranın izin verdiği en yakın adıma gider. "
+          "\"{ContrastMonitor}\" devre dışı kalır, çünkü böyle bir ekranın kontrast ayarı yoktur. "
+          "\"{VideoBrightnes}\" her ekranda olduğu gibi çalışır. Arka ışığı Windows ve dizüstü bilgisayarın "
+          "tuşları da değiştirir; bu yüzden Glimra, penceresini her açışınızda düzeyi yeniden okur."),
     ("h", "Monitör kaydırıcıları devre dışı kalırsa"),
     ("p", "Gri monitör kaydırıcıları, Glimra başlarken monitörün DDC/CI üzerinden yanıt vermediği anlamına gelir. "
           "Bu durumda:"),
     ("li", "monitörün menüsünde DDC/CI'nın açık olduğunu denetleyin;"),
     ("li", "monitörü dönüştürücü veya anahtar olmadan doğrudan bilgisayara bağlayın ya da DisplayPort veya HDMI "
            "gibi başka bir giriş deneyin;"),
-    ("li", "denetlemek istediğiniz monitörü birincil ekran yapın;"),
     ("li", "Glimra'yı menüsündeki \"{Exit}\" ile kapatıp yeniden başlatın;"),
     ("li", "monitör yeni değerleri kabul ediyor ama geçerli değerlerini düzgün bildirmiyorsa aşağıda anlatılan "
            "engellemesiz modu açın."),
@@ -92,9 +108,24 @@ HELP = [
           "sonraki başlangıçta yeniden uygular ve okuma hatalarını yok sayar. Monitörünüz normal yanıt veriyorsa "
           "bu modu kapalı bırakın. Seçenek Windows Vista veya sonrasını gerektirir."),
     ("h", "\"{ResetSettings}\" düğmesi"),
-    ("p", "Monitöre kendi fabrika ayarlarına sıfırlama komutunu gönderir, ardından monitörün yeni parlaklık ve "
-          "kontrast değerlerini kaydırıcılara okur. Birçok monitör bununla renk ve görüntü ayarlarını da sıfırlar. "
-          "\"{VideoBrightnes}\" 0'a döner."),
+    ("p", "Her monitöre kendi fabrika ayarlarına sıfırlama komutunu gönderir, ardından monitörlerin yeni "
+          "parlaklık ve kontrast değerlerini kaydırıcılara okur. Birçok monitör bununla renk ve görüntü "
+          "ayarlarını da sıfırlar. \"{VideoBrightnes}\" her ekranda 0'a döner; dizüstü bilgisayarın yerleşik "
+          "ekranının arka ışığı düzeyini korur."),
+    ("h", "{KeysSection}"),
+    ("p", "Glimra ekranı klavyeden aydınlatıp karartabilir. \"{Menu}\" → \"{ProgramSetting}\" penceresinde, "
+          "\"{KeysSection}\" bölümünde \"{BrightnessUpKey}\" veya \"{BrightnessDownKey}\" yanındaki kutuya "
+          "tıklayın, istediğiniz kombinasyona basın (örneğin Ctrl+Alt+Yukarı ok) ve \"{Apply}\" düğmesine "
+          "tıklayın. Siz doldurana kadar iki kutu da boştur; yani Glimra kendiliğinden başka programların "
+          "tuşlarını almaz."),
+    ("p", "Her basış \"{MonitorBrightnes}\" değerini on birim (monitörde DDC/CI yoksa \"{VideoBrightnes}\" "
+          "değerini) değiştirir ve yeni düzeyi kısa bir süre ekranın alt kenarına yakın gösterir. Art arda hızlı "
+          "basışlar, siz durduğunuzda monitöre tek bir istek olarak ulaşır. Tuşlar tüm ekranlarda çalışır; "
+          "\"{KeysUnderPointer}\" onları fare işaretçisinin bulunduğu ekranla sınırlar."),
+    ("p", "Bir kombinasyonu başka bir program zaten kullanıyorsa Glimra bunu bildirir ve seçiminizi saklar; o "
+          "program kombinasyonu bıraktığında sonraki bir başlangıçta çalışır. \"{BrightnessUpKey}\" ve "
+          "\"{BrightnessDownKey}\" aynı kombinasyonu paylaşamaz: Glimra bu durumda onu \"{BrightnessDownKey}\" "
+          "için reddeder."),
     ("h", "Windows ile başlatma"),
     ("p", "Glimra ilk başlatıldığında kendini Windows ile başlayacak şekilde ayarlar. Bunu değiştirmek için "
           "\"{Menu}\" → \"{ProgramSetting}\" penceresini açın, \"{RunWithSystem}\" kutusunu işaretleyin veya "
@@ -112,8 +143,11 @@ HELP = [
           "iletiye tıklayın ya da yok sayın."),
     ("h", "Ayarların saklandığı yer"),
     ("p", "Kaydırıcı konumları ve seçenekler {SettingsFile} dosyasında saklanır (klasörü açmak için yolunu Dosya "
-          "Gezgini'nin adres çubuğuna yazın). Sıfırdan başlamak için Glimra'yı kapatıp bu dosyayı silin. Glimra "
-          "bunun dışında yalnızca kayıt defterindeki otomatik başlatma kaydını tutar."),
+          "Gezgini'nin adres çubuğuna yazın). Diğer ekranların kaydırıcı konumları, \"{LinkMonitors}\" seçimi ve "
+          "parlaklık tuşları aynı klasördeki Displays.ini dosyasında saklanır. Bozuk bir Displays.ini, "
+          "Displays.ini.damaged adıyla kenara alınır ve Glimra bunu bir kez bildirir. Sıfırdan başlamak için "
+          "Glimra'yı kapatıp iki dosyayı da silin. Glimra bunların dışında yalnızca kayıt defterindeki otomatik "
+          "başlatma kaydını tutar."),
     ("h", "Glimra'yı kapatma"),
     ("p", "Menüde \"{Exit}\" seçeneğini seçin, pencerede Esc tuşuna basın veya bildirim alanındaki simgeye "
           "farenin orta düğmesiyle tıklayın. Kaydırıcı konumları Glimra kapanırken kaydedilir."),

@@ -69,6 +69,21 @@ std::size_t InsertsOf(const TextKey& key) {
     return Count(key.defaultText, u"%s") + Count(key.defaultText, u"\r\n");
 }
 
+// Text as a help file writes it: the RTF specials escaped, everything beyond ASCII as \uN? with N the
+// signed UTF-16 unit.
+std::string AsRtfText(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text) {
+        if (c == u'\\' || c == u'{' || c == u'}')
+            out += '\\';
+        if (c >= 0x20 && c < 0x7F)
+            out += static_cast<char>(c);
+        else
+            out += "\\u" + std::to_string(static_cast<int16_t>(c)) + "?";
+    }
+    return out;
+}
+
 std::vector<std::u16string> Sections() {
     std::vector<std::u16string> sections;
     for (const TextKey& key : kAllTextKeys)
@@ -180,6 +195,19 @@ TEST_P(ShippedLanguage, HasItsOwnHelpFileAsPlainRtf) {
     EXPECT_EQ(depth, 0);
     EXPECT_NE(rtf.find("DataProfiles.dat"), std::string::npos) << "tells where the settings file lives";
     EXPECT_NE(rtf.find("DDC/CI"), std::string::npos);
+    EXPECT_NE(rtf.find("Displays.ini"), std::string::npos) << "tells where the other displays' settings live";
+
+    // The menu entry and the Settings controls it explains are named as this language's file names them.
+    for (const TextKey& key :
+         {kLinkMonitors, kKeysSection, kBrightnessUpKey, kBrightnessDownKey, kKeysUnderPointer}) {
+        std::u16string value;
+        for (const LanguageEntry& entry : ParseLanguageSection(text_, key.section))
+            if (UpperCaseText(entry.key) == UpperCaseText(key.key))
+                value = entry.value;
+        ASSERT_FALSE(value.empty()) << Narrow(key.key);
+        EXPECT_NE(rtf.find(AsRtfText(value)), std::string::npos)
+            << "the help never names " << Narrow(key.key);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguage, ::testing::ValuesIn(kLanguages), [](const auto& info) {
